@@ -7,10 +7,16 @@ namespace Gbk {
 
 QString decode(const QByteArray &bytes)
 {
-    QStringDecoder decoder("GBK");
+    QStringDecoder decoder("GBK", QStringConverter::Flag::Stateless);
     if (!decoder.isValid())
         return QString::fromLatin1(bytes);
-    return decoder.decode(bytes);
+    // A sentinel blank makes a lead byte cut off at the end come out as U+FFFD instead of vanishing.
+    QString text = decoder.decode(bytes + ' ');
+    if (text.endsWith(u' '))
+        text.chop(1);
+    // The code page maps the lone byte 0xFF, which no GBK text holds, to a private-use character.
+    text.replace(QChar(0xF8F5), QChar(QChar::ReplacementCharacter));
+    return text;
 }
 
 static bool encodesCleanly(QStringView piece, QByteArray *out)

@@ -6,10 +6,11 @@
 class QtPrompter : public Prompter
 {
 public:
-    Answer message(QWidget *parent, const QString &text, const QString &title, Buttons buttons,
-                   Icon icon) override;
+    // Same defaults as the base, so calls through the concrete type read alike.
+    Answer message(QWidget *parent, const QString &text, const QString &title,
+                   Buttons buttons = Buttons::Ok, Icon icon = Icon::None) override;
     std::optional<QString> input(QWidget *parent, const QString &prompt, const QString &title,
-                                 const QString &defaultText) override;
+                                 const QString &defaultText = QString()) override;
     QStringList openFiles(QWidget *parent, const QString &title, const QString &startFolder,
                           const QString &filter, bool multiple) override;
     QString saveFile(QWidget *parent, const QString &title, const QString &startFolder,
