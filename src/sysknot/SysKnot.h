@@ -12,6 +12,7 @@
 
 class Prompter;
 class InputBlocker;
+class WindowDragger;
 class QSystemTrayIcon;
 
 // Dispatch member ids of the control, under the names of the methods they reach.
@@ -113,8 +114,10 @@ Q_SIGNALS:
 
 private:
     QWidget *dialogOwner(qint64 handle) const;
+    void iconActivated(qint32 id, int reason);
 
     Prompter &m_prompter;
     InputBlocker *m_blocker = nullptr;
+    WindowDragger *m_dragger = nullptr;
     QMap<QPair<qint64, qint32>, QSystemTrayIcon *> m_icons;
 };
