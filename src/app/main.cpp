@@ -1,11 +1,31 @@
+#include "DesktopShell.h"
+#include "FomLogin.h"
+#include "FomPassWord.h"
+#include "MDIForm1.h"
+#include "PlatformServices.h"
+#include "QtPrompter.h"
+#include "QtSoundPlayer.h"
+
 #include <QApplication>
-#include <QMainWindow>
+#include <QTimer>
 
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
-    QMainWindow window;
-    window.setWindowTitle(QStringLiteral("Keyloom"));
-    window.showMaximized();
+    QApplication::setApplicationName(QStringLiteral("Keyloom"));
+
+    QtPrompter prompter;
+    QtSoundPlayer sound;
+    DesktopShell shell;
+    const PlatformServices services{&prompter, &sound, &shell};
+
+    MDIForm1 main(services);
+    main.registerDialog(QStringLiteral("FomLogin"),
+                        [](MDIForm1 &m) -> QDialog * { return new FomLogin(m); });
+    main.registerDialog(QStringLiteral("FomPassWord"),
+                        [](MDIForm1 &m) -> QDialog * { return new FomPassWord(m); });
+
+    // Started from inside the event loop, so leaving from the login window ends the program.
+    QTimer::singleShot(0, &main, &MDIForm1::start);
     return app.exec();
 }

@@ -21,7 +21,7 @@ struct AdminSettings
     QByteArray encode() const;
     static AdminSettings decode(const QByteArray &bytes);
     static QString path();
-    // Nothing on an unreadable file; a missing one is created empty and reads as empty.
+    // An unreadable file reads as empty too; a missing one is created empty.
     static AdminSettings load();
     bool save() const;
 

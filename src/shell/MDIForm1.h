@@ -10,6 +10,7 @@
 #include <QPointer>
 #include <array>
 #include <functional>
+#include <memory>
 
 class QAction;
 class QDialog;
@@ -19,6 +20,7 @@ class QMdiArea;
 class QMdiSubWindow;
 class QMenu;
 class SysKnot;
+class SysKnotCalls;
 
 // The tutor's main window: menus, the document area the practice windows open in, the start
 // sequence, and the program-wide state of one run (current user, administrator settings, the
@@ -49,6 +51,9 @@ public:
     // start or the login window; finally maximised.
     void start();
 
+    // Closes the open practice window and opens the named one maximised; clears AdminAuthorised.
+    // A name nobody registered changes nothing and gives nothing.
+    QWidget *ShowPracticeWindow(const QString &windowName);
     // Opens the window a LastWindow value names; anything not in the window table opens nothing.
     QWidget *OpenWindowByName(const QString &lastWindow);
     // The single-user start: loads SingleUserName's record and opens its LastWindow.
@@ -68,6 +73,8 @@ public:
     bool AdminAuthorised() const { return m_adminAuthorised; }
     void setAdminAuthorised(bool value) { m_adminAuthorised = value; }
     SysKnot *SysKnot1() const { return m_sysKnot; }
+    // The control's calls by member id, as every window makes them.
+    SysKnotCalls *SysKnot1Calls() const { return m_sysKnotCalls.get(); }
     // The names in the user list folder, as File1 lists them.
     QStringList userNames() const;
     QString userListFolder() const;
@@ -95,18 +102,19 @@ private:
     QMenu *addMenu(QMenu *parent, const QString &name, const QString &caption);
     QAction *addEntry(QMenu *menu, const QString &arrayName, int index, const QString &caption);
     void runModal(QDialog &dialog);
+    QWidget *openWindow(const QString &windowName);
+    void closeOpenWindow();
     void showAbout();
-    void saveOnClose();
 
     PlatformServices m_services;
     Mdiform m_engine;
     UserRecord m_currentUser;
     AdminSettings m_adminSettings;
     bool m_adminAuthorised = false;
-    bool m_saved = false;
 
     QMdiArea *m_area = nullptr;
     SysKnot *m_sysKnot = nullptr;
+    std::unique_ptr<SysKnotCalls> m_sysKnotCalls;
     QHash<QString, QMenu *> m_menus;
     QHash<QString, QList<QAction *>> m_entries;
     QHash<QString, QAction *> m_menuActions;

@@ -1,0 +1,98 @@
+#include "ResultRecord.h"
+
+#include "ProgramFolder.h"
+#include "RecordFile.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <cmath>
+
+namespace {
+
+bool usableName(const QString &name)
+{
+    if (name.trimmed().isEmpty() || name == u"." || name == u"..")
+        return false;
+    for (const QChar c : name) {
+        if (c.unicode() < 0x20 || QStringView(u"/\\:*?\"<>|").contains(c))
+            return false;
+    }
+    return true;
+}
+
+} // namespace
+
+QByteArray ResultRecord::encode() const
+{
+    RecordWriter w;
+    w.addInt32(RightCount);
+    w.addInt32(WrongTotal);
+    w.addInt32(Speed);
+    w.addDouble(TimeOfDay);
+    w.addDouble(SavedDate);
+    w.addDouble(TimeLimit);
+    w.addBytes(ResultText, TextSize);
+    return w.bytes();
+}
+
+ResultRecord ResultRecord::decode(const QByteArray &bytes)
+{
+    RecordReader in(bytes);
+    ResultRecord r;
+    r.RightCount = in.readInt32();
+    r.WrongTotal = in.readInt32();
+    r.Speed = in.readInt32();
+    r.TimeOfDay = in.readDouble();
+    r.SavedDate = in.readDouble();
+    r.TimeLimit = in.readDouble();
+    r.ResultText = in.readBytes(TextSize);
+    return r;
+}
+
+QString ResultFilePath(const QString &userName, const QString &windowName)
+{
+    if (!usableName(userName) || !usableName(windowName))
+        return {};
+    return ProgramFolder::path(u"\\MdbSet\\UserMdb\\" + userName + u'\\' + userName + u'@'
+                               + windowName + u".reu");
+}
+
+bool AppendResult(const QString &userName, const QString &windowName, const ResultRecord &record)
+{
+    const QString path = ResultFilePath(userName, windowName);
+    if (path.isEmpty())
+        return false;
+    // A result is worth more than the missing folder's absence: make it rather than drop the run.
+    if (!QDir().mkpath(QFileInfo(path).absolutePath()))
+        return false;
+    QFile file(path);
+    if (!file.open(QIODevice::ReadWrite))
+        return false;
+    const qint64 count = std::llround(static_cast<double>(file.size()) / ResultRecord::Size);
+    if (!file.seek(count * ResultRecord::Size))
+        return false;
+    const QByteArray bytes = record.encode();
+    return file.write(bytes) == bytes.size() && file.flush();
+}
+
+QList<ResultRecord> ReadResults(const QString &userName, const QString &windowName)
+{
+    QList<ResultRecord> records;
+    const QString path = ResultFilePath(userName, windowName);
+    if (path.isEmpty())
+        return records;
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return records;
+    const QByteArray bytes = file.read(RecordFile::SizeCap);
+    const qsizetype count = std::llround(static_cast<double>(bytes.size()) / ResultRecord::Size);
+    for (qsizetype n = 0; n < count; ++n) {
+        const QByteArray one = bytes.mid(n * ResultRecord::Size, ResultRecord::Size);
+        // A cut-off last record is not a record.
+        if (one.size() < ResultRecord::Size)
+            break;
+        records.append(ResultRecord::decode(one));
+    }
+    return records;
+}
