@@ -1,11 +1,23 @@
+#include "Form1.h"
+#include "DesktopShell.h"
+#include "QtPrompter.h"
+#include "QtSoundPlayer.h"
+#include "SingleInstance.h"
+
 #include <QApplication>
-#include <QWidget>
 
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
-    QWidget window;
-    window.setWindowTitle(QStringLiteral("lanwren"));
+    QtPrompter prompter;
+    QtSoundPlayer sound;
+    DesktopShell shell;
+
+    SingleInstance instance(SingleInstance::defaultLockPath());
+    if (!Form1::claimSingleInstance(instance, prompter))
+        return 0;
+
+    Form1 window(PlatformServices{&prompter, &sound, &shell}, ChatOptions());
     window.show();
     return app.exec();
 }
