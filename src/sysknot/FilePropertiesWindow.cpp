@@ -10,7 +10,7 @@
 #include <QLocale>
 #include <QMimeDatabase>
 #include <QPushButton>
-#include <QShortcut>
+#include <QKeyEvent>
 #include <QVBoxLayout>
 
 namespace {
@@ -93,8 +93,6 @@ FilePropertiesWindow::FilePropertiesWindow(const QFileInfo &file, QWidget *owner
     buttons->button(QDialogButtonBox::Ok)->setText(QStringLiteral("确定"));
     connect(buttons, &QDialogButtonBox::accepted, this, &QWidget::close);
     layout->addWidget(buttons);
-    auto *escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
-    connect(escape, &QShortcut::activated, this, &QWidget::close);
 
     resize(420, sizeHint().height());
 }
@@ -104,17 +102,17 @@ void FilePropertiesWindow::addRow(const QString &caption, const QString &value)
     auto *edit = new QLineEdit(value, this);
     edit->setReadOnly(true);
     edit->setFrame(false);
-    edit->setObjectName(caption);
+    edit->setObjectName(caption); // rows are found by caption
     edit->setAccessibleName(caption);
     edit->setCursorPosition(0);
     m_values << edit;
 }
 
-QString FilePropertiesWindow::value(const QString &caption) const
+void FilePropertiesWindow::keyPressEvent(QKeyEvent *event)
 {
-    for (const QLineEdit *edit : m_values) {
-        if (edit->accessibleName() == caption)
-            return edit->text();
+    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
+        close();
+        return;
     }
-    return QString();
+    QWidget::keyPressEvent(event);
 }

@@ -3,6 +3,7 @@
 #include <QWidget>
 
 class QFileInfo;
+class QKeyEvent;
 class QLineEdit;
 
 // A small non-modal window describing one file: name, folder, size, type, times, permissions.
@@ -12,8 +13,8 @@ class FilePropertiesWindow : public QWidget
 public:
     FilePropertiesWindow(const QFileInfo &file, QWidget *owner);
 
-    // The shown value of a row by its caption ("大小", "类型" ...), for tests.
-    QString value(const QString &caption) const;
+protected:
+    void keyPressEvent(QKeyEvent *event) override;
 
 private:
     void addRow(const QString &caption, const QString &value);

@@ -58,9 +58,15 @@ bool isIconArgument(const QVariant &value)
     case QMetaType::QPixmap:
     case QMetaType::QImage:
         return true;
-    default:
+    case QMetaType::Int:
+    case QMetaType::UInt:
+    case QMetaType::LongLong:
+    case QMetaType::ULongLong:
+    case QMetaType::Double:
         // A null handle is the only number that can stand for "no icon".
-        return value.canConvert<qint64>() && value.toLongLong() == 0;
+        return value.toDouble() == 0;
+    default:
+        return false;
     }
 }
 
