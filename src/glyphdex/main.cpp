@@ -1,11 +1,20 @@
+#include "DesktopShell.h"
+#include "Glyphdex.h"
+#include "QtPrompter.h"
+#include "QtSoundPlayer.h"
+
 #include <QApplication>
-#include <QWidget>
 
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
-    QWidget window;
-    window.setWindowTitle(QStringLiteral("glyphdex"));
+    // Minimised to the notification area the window is hidden, yet the program goes on.
+    QApplication::setQuitOnLastWindowClosed(false);
+    QtPrompter prompter;
+    QtSoundPlayer sound;
+    DesktopShell shell;
+    Glyphdex window(PlatformServices{&prompter, &sound, &shell});
+    QObject::connect(&window, &Glyphdex::ended, &app, &QCoreApplication::quit);
     window.show();
     return app.exec();
 }
