@@ -84,7 +84,7 @@ FilePropertiesWindow::FilePropertiesWindow(const QFileInfo &file, QWidget *owner
     addRow(QStringLiteral("权限"), permissionText(file));
 
     for (QLineEdit *edit : std::as_const(m_values)) {
-        auto *label = new QLabel(edit->accessibleName() + u':', this);
+        auto *label = new QLabel(edit->accessibleName() + u'：', this);
         label->setBuddy(edit);
         form->addRow(label, edit);
     }
