@@ -1,0 +1,248 @@
+#include "AdminSettings.h"
+#include "TempProgramFolder.h"
+#include "UserRecord.h"
+
+#include <QDir>
+#include <QTest>
+#include <QtEndian>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+QByteArray i32(qint32 v)
+{
+    QByteArray b(4, '\0');
+    qToLittleEndian(v, b.data());
+    return b;
+}
+
+QByteArray i16(qint16 v)
+{
+    QByteArray b(2, '\0');
+    qToLittleEndian(v, b.data());
+    return b;
+}
+
+// A counted string of bytes that are already GBK (or plain ASCII).
+QByteArray str(const QByteArray &gbk)
+{
+    return i16(qint16(gbk.size())) + gbk;
+}
+
+// The file of a user "张三" with password "abc" as a new user gets it, field by field.
+QByteArray newUserZhangSan()
+{
+    QByteArray b;
+    b += str("\xd5\xc5\xc8\xfd");                           // UserName 张三
+    b += str("abc");                                       // Password
+    b += i32(1) + i32(1) + i32(1) + i32(1) + i32(1);        // EnglishPosition .. EnglishFingering
+    b += i32(0);                                           // DrillIndex
+    b += str("FomTT");                                     // LastWindow
+    b += str("");                                          // CustomKeys
+    b += i32(1) + i32(6);                                  // WubiDrill, WubiZone
+    b += i32(1) + i32(1) + i32(1) + i32(1);                 // WubiSlider1..4
+    b += i32(0) + i32(0);                                  // ArticlePage, CodeDisplay
+    b += str("") + str("");                                // CodeShowOption1, 2
+    b += i32(0) + i32(0) + i32(0);                         // WubiLabelIndex, QWTextIndex, QWLevelButton
+    b += str("");                                          // CurrentArticle
+    b += i32(0);                                           // ArticleDone
+    b += i32(20);                                          // GameFontSize
+    b += str("\xcb\xce\xcc\xe5");                          // GameFontName 宋体
+    b += i32(255) + i32(2) + i32(0) + i32(0);              // colour, level, minutes, back colour
+    b += i16(0) + i16(0) + i16(0);                         // bold, italic, underline
+    b += i32(0) + i32(0);                                  // GameContentMode, GamePicture
+    b += str("");                                          // PersonalData
+    b += i32(0);                                           // LibraryChoice
+    b += i32(1) + i32(1) + i32(1) + i32(1);                 // Wubi check boxes
+    b += i32(0) + i32(0) + i32(0);                         // WubiSoundMode, Spare, SharingMode
+    return b;
+}
+
+} // namespace
+
+class TestShellRecords : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void newUserBytesMatchHandWrittenLayout();
+    void fieldsRoundTripInTheirOwnSlots();
+    void olderLongerRecordIsReadAndItsTailIgnored();
+    void shorterRecordReadsMissingFieldsAsEmpty();
+    void createLoadSaveUseTheUserListFolder();
+    void loadOfMissingRecordCreatesItEmpty();
+    void unusableNames_data();
+    void unusableNames();
+    void adminSettingsLayoutAndModes_data();
+    void adminSettingsLayoutAndModes();
+    void adminSettingsMissingFileReadsEmpty();
+};
+
+void TestShellRecords::newUserBytesMatchHandWrittenLayout()
+{
+    const UserRecord r = UserRecord::newUser(u"张三"_s, u"abc"_s);
+    QCOMPARE(r.encode(), newUserZhangSan());
+    QCOMPARE(UserRecord::decode(newUserZhangSan()), r);
+}
+
+void TestShellRecords::fieldsRoundTripInTheirOwnSlots()
+{
+    // Distinct values everywhere, so two fields swapped in the encoder or decoder show up.
+    UserRecord r;
+    r.UserName = u"李四"_s;
+    r.Password = u"密码123"_s;
+    qint32 n = 100;
+    for (qint32 *f : {&r.EnglishPosition, &r.DrillSound, &r.DrillFingering, &r.SoundSetting,
+                      &r.EnglishFingering, &r.DrillIndex, &r.WubiDrill, &r.WubiZone, &r.WubiSlider1,
+                      &r.WubiSlider2, &r.WubiSlider3, &r.WubiSlider4, &r.ArticlePage, &r.CodeDisplay,
+                      &r.WubiLabelIndex, &r.QWTextIndex, &r.QWLevelButton, &r.ArticleDone,
+                      &r.GameFontSize, &r.GameFontColor, &r.GameLevel, &r.GameMinutes,
+                      &r.GameBackColor, &r.GameContentMode, &r.GamePicture, &r.LibraryChoice,
+                      &r.WubiShowRadicals, &r.WubiShowCode, &r.WubiShowLetter, &r.WubiShowMnemonic,
+                      &r.WubiSoundMode, &r.Spare, &r.SharingMode})
+        *f = n++;
+    r.GameFontBold = -1;
+    r.GameFontItalic = 7;
+    r.GameFontUnderline = -3;
+    r.LastWindow = u"FomQW"_s;
+    r.CustomKeys = u"asdf"_s;
+    r.CodeShowOption1 = u"声音"_s;
+    r.CodeShowOption2 = u"编码"_s;
+    r.CurrentArticle = u"C:\\文章\\一.TXT"_s;
+    r.GameFontName = u"楷体"_s;
+    r.PersonalData = u"个人资料"_s;
+    const QByteArray bytes = r.encode();
+    QCOMPARE(UserRecord::decode(bytes), r);
+    // 33 × 4 + 3 × 2 bytes of numbers, then nine counted strings.
+    QCOMPARE(bytes.size(), 33 * 4 + 3 * 2 + 9 * 2 + 4 + 7 + 5 + 4 + 4 + 4 + 14 + 4 + 8);
+}
+
+void TestShellRecords::olderLongerRecordIsReadAndItsTailIgnored()
+{
+    const QByteArray older = newUserZhangSan() + QByteArray("\x05\x00stale", 7) + i32(99);
+    const UserRecord r = UserRecord::decode(older);
+    QCOMPARE(r, UserRecord::newUser(u"张三"_s, u"abc"_s));
+}
+
+void TestShellRecords::shorterRecordReadsMissingFieldsAsEmpty()
+{
+    const QByteArray shorter = str("ann") + str("pw1") + i32(5);
+    const UserRecord r = UserRecord::decode(shorter);
+    QCOMPARE(r.UserName, u"ann"_s);
+    QCOMPARE(r.Password, u"pw1"_s);
+    QCOMPARE(r.EnglishPosition, 5);
+    QCOMPARE(r.LastWindow, QString());
+    QCOMPARE(r.GameFontSize, 0);
+    QCOMPARE(r.SharingMode, 0);
+}
+
+void TestShellRecords::createLoadSaveUseTheUserListFolder()
+{
+    TempProgramFolder folder;
+    UserRecord current;
+    current.ArticlePage = 9; // something of a previous user
+    QVERIFY(CreateUserRecord(current, u"张三"_s, u"abc"_s));
+    QCOMPARE(current, UserRecord::newUser(u"张三"_s, u"abc"_s));
+    QCOMPARE(folder.readBytes(u"MdbSet/UserList/张三"_s), newUserZhangSan());
+
+    current.DrillIndex = 4;
+    QVERIFY(SaveUserRecord(current, current.UserName));
+    UserRecord other;
+    QVERIFY(LoadUserRecord(other, u"张三"_s));
+    QCOMPARE(other.DrillIndex, 4);
+    QCOMPARE(other, current);
+}
+
+void TestShellRecords::loadOfMissingRecordCreatesItEmpty()
+{
+    TempProgramFolder folder;
+    UserRecord current = UserRecord::newUser(u"x"_s, QString());
+    QVERIFY(LoadUserRecord(current, u"ghost"_s));
+    QCOMPARE(current, UserRecord());
+    QVERIFY(folder.exists(u"MdbSet/UserList/ghost"_s));
+    QCOMPARE(folder.readBytes(u"MdbSet/UserList/ghost"_s).size(), 0);
+}
+
+void TestShellRecords::unusableNames_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<bool>("usable");
+    QTest::addRow("chinese") << u"王小明"_s << true;
+    QTest::addRow("with space") << u"ann lee"_s << true;
+    QTest::addRow("dot inside") << u"a.b"_s << true;
+    QTest::addRow("empty") << QString() << false;
+    QTest::addRow("blanks") << u"   "_s << false;
+    QTest::addRow("dot") << u"."_s << false;
+    QTest::addRow("dot dot") << u".."_s << false;
+    for (const QString &bad : {u"a/b"_s, u"..\\GLY.dat"_s, u"c:x"_s, u"a*"_s, u"a?"_s, u"a\"b"_s,
+                               u"<a>"_s, u"a|b"_s, u"a\tb"_s, u"a\nb"_s})
+        QTest::addRow("%s", bad.toUtf8().toPercentEncoding().constData()) << bad << false;
+}
+
+void TestShellRecords::unusableNames()
+{
+    QFETCH(QString, name);
+    QFETCH(bool, usable);
+    TempProgramFolder folder;
+    QCOMPARE(IsUsableUserName(name), usable);
+    UserRecord r;
+    QCOMPARE(CreateUserRecord(r, name, u"abc"_s), usable);
+    const int expected = usable ? 1 : 0;
+    QCOMPARE(QDir(folder.root() + u"/MdbSet/UserList"_s).entryList(QDir::Files).size(), expected);
+    QCOMPARE(QDir(folder.root() + u"/MdbSet"_s).entryList(QDir::Files), QStringList());
+}
+
+void TestShellRecords::adminSettingsLayoutAndModes_data()
+{
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<bool>("single");
+    QTest::addColumn<QString>("singleName");
+    QTest::addColumn<qint32>("game");
+    QTest::addColumn<qint32>("chat");
+    QTest::addColumn<qint32>("deleted");
+    QTest::addRow("single user")
+        << QByteArray(str("") + str("root") + str("1") + str("admin") + str("ann") + i32(1) + i32(0) + i32(1))
+        << true << u"ann"_s << 1 << 0 << 1;
+    QTest::addRow("multi user zero")
+        << QByteArray(str("") + str("") + str("0") + str("") + str("ann") + i32(0) + i32(1) + i32(0))
+        << false << u"ann"_s << 0 << 1 << 0;
+    QTest::addRow("empty mode") << QByteArray(str("") + str("pw")) << false << QString() << 0 << 0 << 0;
+    QTest::addRow("empty file") << QByteArray() << false << QString() << 0 << 0 << 0;
+}
+
+void TestShellRecords::adminSettingsLayoutAndModes()
+{
+    QFETCH(QByteArray, bytes);
+    QFETCH(bool, single);
+    QFETCH(QString, singleName);
+    QFETCH(qint32, game);
+    QFETCH(qint32, chat);
+    QFETCH(qint32, deleted);
+    TempProgramFolder folder;
+    folder.writeBytes(u"MdbSet/GLY.dat"_s, bytes);
+    const AdminSettings s = AdminSettings::load();
+    QCOMPARE(s.singleUser(), single);
+    QCOMPARE(s.SingleUserName, singleName);
+    QCOMPARE(s.DisableGame, game);
+    QCOMPARE(s.DisableChat, chat);
+    QCOMPARE(s.ChatDeleted, deleted);
+    if (bytes.size() > 30)
+        QCOMPARE(s.encode(), bytes);
+}
+
+void TestShellRecords::adminSettingsMissingFileReadsEmpty()
+{
+    TempProgramFolder folder;
+    QCOMPARE(AdminSettings::load(), AdminSettings());
+    AdminSettings s;
+    s.AdminPassword = u"管理"_s;
+    s.DisableChat = 1;
+    QVERIFY(s.save());
+    QCOMPARE(folder.readBytes(u"MdbSet/GLY.dat"_s),
+             QByteArray(str("") + str("\xb9\xdc\xc0\xed") + str("") + str("") + str("") + i32(0) + i32(1)
+                        + i32(0)));
+}
+
+QTEST_GUILESS_MAIN(TestShellRecords)
+#include "tst_shell_records.moc"
