@@ -1,4 +1,5 @@
 #include "DesktopShell.h"
+#include "DrillMenu.h"
 #include "FomLogin.h"
 #include "FomPassWord.h"
 #include "MDIForm1.h"
@@ -20,6 +21,7 @@ int main(int argc, char *argv[])
     const PlatformServices services{&prompter, &sound, &shell};
 
     MDIForm1 main(services);
+    DrillMenu::registerWith(main);
     main.registerDialog(QStringLiteral("FomLogin"),
                         [](MDIForm1 &m) -> QDialog * { return new FomLogin(m); });
     main.registerDialog(QStringLiteral("FomPassWord"),
