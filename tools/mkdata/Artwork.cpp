@@ -181,9 +181,10 @@ QImage Artwork::ocean()
     p.setRenderHint(QPainter::Antialiasing);
     fillVertical(p, QRectF(0, 0, Width, 250),
                  {{0, QColor(40, 110, 200)}, {1, QColor(190, 225, 250)}});
-    glow(p, QPointF(200, 120), 110, QColor(255, 255, 255, 200), QColor(255, 255, 255, 0));
+    glow(p, QPointF(200, 110), 120, QColor(255, 250, 220, 220), QColor(255, 255, 255, 0));
+    glow(p, QPointF(200, 110), 32, QColor(255, 255, 245), QColor(255, 245, 200));
     // Clouds: overlapping soft discs.
-    for (const auto &c : QList<QPointF>{{520, 70}, {570, 60}, {610, 78}, {560, 88}, {150, 180}, {190, 172}})
+    for (const auto &c : QList<QPointF>{{520, 70}, {570, 60}, {610, 78}, {560, 88}, {660, 150}, {700, 142}})
         glow(p, c, 38, QColor(255, 255, 255, 220), QColor(255, 255, 255, 0));
     const QList<QColor> seas = {QColor(70, 150, 200), QColor(40, 120, 185), QColor(25, 95, 165),
                                 QColor(15, 70, 140), QColor(10, 50, 110)};
@@ -300,8 +301,8 @@ QImage Artwork::sunrise()
         const qreal y = horizon + 6 + i * 3.1;
         const qreal half = 90 - i * 0.6 + rng() % 25;
         p.setPen(QPen(QColor(255, 150 + int(rng() % 80), 90, 200 - i * 2), 2));
-        p.drawLine(QPointF(400 - half, y), QPointF(400 - half * 0.3, y));
-        p.drawLine(QPointF(400 + half * 0.2, y), QPointF(400 + half, y));
+        const qreal shift = std::sin(i * 0.9) * 12;
+        p.drawLine(QPointF(400 - half + shift, y), QPointF(400 + half * 0.7 + shift, y));
     }
     p.setPen(Qt::NoPen);
     p.setBrush(QColor(25, 20, 40));

@@ -32,8 +32,10 @@ bool OutputFolder::writeGbk(const QString &relative, const QString &text, const 
     const Gbk::Encoded encoded = Gbk::encode(text);
     if (!encoded.ok()) {
         QStringList shown;
-        for (const QChar c : encoded.unencodable.left(10))
-            shown.append(QStringLiteral("%1 (U+%2)").arg(c).arg(c.unicode(), 4, 16, QChar(u'0')));
+        for (const char32_t c : encoded.unencodable.toUcs4().mid(0, 10))
+            shown.append(QStringLiteral("%1 (U+%2)")
+                             .arg(QString::fromUcs4(&c, 1))
+                             .arg(QString::number(uint(c), 16).toUpper().rightJustified(4, u'0')));
         m_error = QStringLiteral("%1: GBK cannot hold %2").arg(relative, shown.join(u", "));
         return false;
     }

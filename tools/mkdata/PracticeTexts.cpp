@@ -17,9 +17,9 @@ QString PracticeTexts::shippedText(const QString &relative, const QString &text)
     shipped.replace(u'\n', QStringLiteral("\r\n"));
     const QString lower = relative.toLower();
     if (lower.endsWith(u".htm") || lower.endsWith(u".html")) {
-        static const QRegularExpression charset(QStringLiteral("charset\\s*=\\s*[\"']?utf-?8"),
+        static const QRegularExpression charset(QStringLiteral("(charset\\s*=\\s*[\"']?)utf-?8"),
                                                 QRegularExpression::CaseInsensitiveOption);
-        shipped.replace(charset, QStringLiteral("charset=gbk"));
+        shipped.replace(charset, QStringLiteral("\\1gbk"));
     }
     return shipped;
 }
@@ -30,12 +30,12 @@ QString PracticeTexts::unencodableReport(const QString &relative, const QString 
     const QStringList lines = text.split(u'\n');
     for (int i = 0; i < lines.size(); ++i) {
         const Gbk::Encoded e = Gbk::encode(lines.at(i));
-        for (const QChar c : e.unencodable) {
+        for (const char32_t c : e.unencodable.toUcs4()) {
             report += QStringLiteral("%1:%2: GBK cannot hold %3 (U+%4)\n")
                           .arg(relative)
                           .arg(i + 1)
-                          .arg(c)
-                          .arg(c.unicode(), 4, 16, QChar(u'0'));
+                          .arg(QString::fromUcs4(&c, 1))
+                          .arg(QString::number(uint(c), 16).toUpper().rightJustified(4, u'0'));
         }
     }
     return report;
