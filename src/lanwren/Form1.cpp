@@ -165,8 +165,10 @@ void Form1::buildControls()
     Text5 = makeLine("Text5", QStringLiteral("今天日期"), Frame1);
     Text6 = makeLine("Text6", QStringLiteral("现在时间"), Frame1);
     Text7 = makeLine("Text7", QStringLiteral("距离2004年还有"), Frame1);
-    for (QLineEdit *clock : {Text5, Text6, Text7})
+    for (QLineEdit *clock : {Text5, Text6, Text7}) {
         clock->setReadOnly(true);
+        clock->setMinimumWidth(clock->fontMetrics().horizontalAdvance(QStringLiteral("2004-12-31 ")));
+    }
     Label5->setBuddy(Text5);
     Label6->setBuddy(Text6);
     Label7->setBuddy(Text7);
@@ -392,6 +394,7 @@ void Form1::openAlert()
         m_calls->F_WIN_窗口置顶层(this);
     });
     connect(m_alert, &Form4::closed, this, &Form1::alertClosed);
+    m_alert->move(frameGeometry().center() - m_alert->rect().center());
     m_alert->show();
     Timer1.stop();
     if (m_services.sound)

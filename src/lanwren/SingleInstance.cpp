@@ -10,10 +10,16 @@ SingleInstance::SingleInstance(const QString &lockPath) : m_lock(lockPath)
 
 QString SingleInstance::defaultLockPath()
 {
-    QString folder = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
-    if (folder.isEmpty())
-        folder = QDir::tempPath();
-    return folder + QStringLiteral("/lanwren.lock");
+    // The runtime folder is per user; the shared temporary folder needs the user in the name.
+    if (!qEnvironmentVariableIsEmpty("XDG_RUNTIME_DIR")) {
+        const QString runtime = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
+        if (!runtime.isEmpty())
+            return runtime + QStringLiteral("/lanwren.lock");
+    }
+    QString user = qEnvironmentVariable("USER");
+    if (user.isEmpty())
+        user = QStringLiteral("user");
+    return QDir::tempPath() + QStringLiteral("/lanwren-") + user + QStringLiteral(".lock");
 }
 
 bool SingleInstance::claim()

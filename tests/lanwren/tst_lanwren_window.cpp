@@ -43,7 +43,7 @@ private Q_SLOTS:
 
     void shortcutKeys_data();
     void shortcutKeys();
-    void buttonsAndMenuClearBoxes();
+    void menusOpenAndClearBoxes();
 
     void firstStartUsesDefaultsAndCloseWritesRecord();
     void storedColoursWithMissingPicture();
@@ -184,18 +184,23 @@ void TestLanwrenWindow::datagramIsShownAsPlainText()
 void TestLanwrenWindow::transcriptKeepsNewestWithinLimit()
 {
     auto chat = makeChat();
-    const int size = 60000;
-    const int count = Form1::TranscriptLimit / size + 3;
+    const QString line = QString(99, u'x');
+    QString body;
+    for (int i = 0; i < 600; ++i)
+        body += QStringLiteral("\r\n") + line;
+    const int count = Form1::TranscriptLimit / body.size() + 3;
     for (int i = 0; i < count; ++i)
-        chat->ReceiveChatMessage(QString::number(i) + u':' + QString(size, u'x'));
+        chat->ReceiveChatMessage(QStringLiteral("#%1").arg(i) + body);
     const QString text = chat->Text1->toPlainText();
     QVERIFY(text.size() <= Form1::TranscriptLimit);
-    QVERIFY(text.startsWith(QString::number(count - 1) + u':'));
-    // Whole messages are dropped from the old end, never the middle of one.
+    QVERIFY(text.size() > Form1::TranscriptLimit - 2 * body.size());
+    QVERIFY(text.startsWith(QStringLiteral("#%1\n").arg(count - 1)));
+    QVERIFY(!text.contains(QStringLiteral("#0\n")));
+    // The old end is cut between lines, never inside one.
+    QVERIFY(text.endsWith(u'\n'));
     const QStringList lines = text.split(u'\n', Qt::SkipEmptyParts);
-    QVERIFY(lines.size() < count);
-    for (const QString &line : lines)
-        QCOMPARE(line.size(), size + line.indexOf(u':') + 1);
+    for (const QString &kept : lines)
+        QVERIFY(kept == line || kept.startsWith(u'#'));
 }
 
 void TestLanwrenWindow::standbyAlertsOnArrivalAndGoesOn()
@@ -304,6 +309,7 @@ void TestLanwrenWindow::shortcutKeys_data()
     QTest::addRow("Ctrl+D standby from menu") << Qt::Key_D << ctrl << QStringLiteral("stop");
     QTest::addRow("Ctrl+Q online") << Qt::Key_Q << ctrl << QStringLiteral("online");
     QTest::addRow("Ctrl+N sends") << Qt::Key_N << ctrl << QStringLiteral("send");
+    QTest::addRow("Ctrl+J settings menu") << Qt::Key_J << ctrl << QStringLiteral("settings");
     QTest::addRow("F4 closes") << Qt::Key_F4 << Qt::KeyboardModifiers() << QStringLiteral("close");
 }
 
@@ -313,6 +319,7 @@ void TestLanwrenWindow::shortcutKeys()
     QFETCH(Qt::KeyboardModifiers, modifiers);
     QFETCH(QString, effect);
     auto chat = makeChat();
+    chat->activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(chat.get()));
     chat->Text2->setText(QStringLiteral("127.0.0.1"));
     chat->Winsock1->setRemotePort(m_probe->localPort());
@@ -344,13 +351,16 @@ void TestLanwrenWindow::shortcutKeys()
     } else if (effect == u"send") {
         QVERIFY(chat->transcript().contains(QStringLiteral("\r\nabc\r\nkept")));
         QVERIFY(chat->Text4->toPlainText().isEmpty());
+    } else if (effect == u"settings") {
+        QVERIFY(chat->Mu设置->isVisible());
+        chat->Mu设置->close();
     } else if (effect == u"close") {
         QVERIFY(!chat->isVisible());
         QVERIFY(m_folder->exists(QStringLiteral("\\Wren设置保存.txt")));
     }
 }
 
-void TestLanwrenWindow::buttonsAndMenuClearBoxes()
+void TestLanwrenWindow::menusOpenAndClearBoxes()
 {
     auto chat = makeChat();
     chat->Text1->setPlainText(QStringLiteral("a"));
@@ -365,6 +375,16 @@ void TestLanwrenWindow::buttonsAndMenuClearBoxes()
     QVERIFY(chat->Text1->toPlainText().isEmpty());
     QCOMPARE(chat->yj->actions().size(), 7);
     QCOMPARE(chat->Mu设置->actions().size(), 4);
+
+    // Right button on the window's background: the menu at the pointer; the settings button
+    // opens its own menu.
+    QVERIFY(!chat->yj->isVisible());
+    QTest::mousePress(chat.get(), Qt::RightButton, {}, QPoint(3, chat->height() - 3));
+    QTRY_VERIFY(chat->yj->isVisible());
+    chat->yj->close();
+    QTest::mouseClick(chat->Command5, Qt::LeftButton);
+    QTRY_VERIFY(chat->Mu设置->isVisible());
+    chat->Mu设置->close();
 }
 
 void TestLanwrenWindow::firstStartUsesDefaultsAndCloseWritesRecord()
