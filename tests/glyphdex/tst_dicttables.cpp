@@ -1,5 +1,7 @@
+#include "CodeTables.h"
 #include "DictSettings.h"
 #include "DictTables.h"
+#include "ProgramFolder.h"
 #include "TempProgramFolder.h"
 
 #include <QFile>
@@ -38,6 +40,8 @@ private Q_SLOTS:
     void dictPinyin();
     void lookUpByMode();
     void unreadablePinyinTableLeavesItsOwnElement();
+    void shippedTablesGiveRealWubiCodes_data();
+    void shippedTablesGiveRealWubiCodes();
     void settingsBytes_data();
     void settingsBytes();
     void settingsKeepTheRestOfTheFile();
@@ -140,6 +144,34 @@ void TestDictTables::unreadablePinyinTableLeavesItsOwnElement()
     // py3 is missing: its table stays empty instead of taking py2's text, and py4 still loads.
     QCOMPARE(tables.DictPinyin(s("中国人")), s("没找到"));
     QCOMPARE(tables.DictPinyin(s("中国人民")), s("zhongguorenmin"));
+}
+
+void TestDictTables::shippedTablesGiveRealWubiCodes_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("expected");
+    QTest::addRow("one-level character") << s("中") << s("k");
+    QTest::addRow("two one-level characters") << s("中国") << s("khlg");
+    QTest::addRow("one-level and full code") << s("工地") << s("aafb");
+    QTest::addRow("two one-level, four-letter codes") << s("工人") << s("aaww");
+}
+
+void TestDictTables::shippedTablesGiveRealWubiCodes()
+{
+    QFETCH(QString, text);
+    QFETCH(QString, expected);
+    const QString built = TempProgramFolder::builtProgramFolder();
+    if (built.isEmpty() || !QFile::exists(built + QStringLiteral("/BM/wbc1.zmd")))
+        QSKIP("the generated tables are not built");
+    ProgramFolder::setRoot(built);
+    DictTables dict;
+    dict.LoadDictTables(DictTables::Wubi);
+    CodeTables tutor;
+    tutor.LoadCodeTables(CodeTables::Wubi);
+    ProgramFolder::setRoot(QString());
+    QCOMPARE(*dict.lookUp(DictTables::Wubi, text), expected);
+    // The tutor's own word tables must agree with the computed code.
+    QCOMPARE(tutor.LookUpWubiCode(text), expected);
 }
 
 void TestDictTables::settingsBytes_data()
