@@ -41,7 +41,8 @@ void setBackground(QLabel *label, const QColor &colour)
     QPalette pal = label->palette();
     pal.setColor(QPalette::Window, colour);
     // Dark fills would swallow black glyphs.
-    pal.setColor(QPalette::WindowText, colour.lightness() < 140 ? Qt::white : Qt::black);
+    const double luminance = 0.299 * colour.red() + 0.587 * colour.green() + 0.114 * colour.blue();
+    pal.setColor(QPalette::WindowText, luminance < 128 ? Qt::white : Qt::black);
     label->setPalette(pal);
 }
 
@@ -243,7 +244,7 @@ void FomTT::load()
     Check1[1]->setChecked(user.DrillSound == 1);
     LaFingerHint->setVisible(Check1[0]->isChecked());
     TxtInput->setFocus();
-    LaSelectClick(qBound(0, user.DrillIndex, DrillSets::Count - 1));
+    LaSelectClick(chosenIndex());
     m_main.engine().StartSession(*this);
 }
 
@@ -321,10 +322,16 @@ void FomTT::resetRow()
     TxtInput->setFocus();
 }
 
+int FomTT::chosenIndex() const
+{
+    // A damaged record must not pick the custom set and its question by accident.
+    const int index = m_main.currentUser().DrillIndex;
+    return index >= 0 && index < DrillSets::Count ? index : 0;
+}
+
 void FomTT::newLineFromChosenSet()
 {
-    const int index = qBound(0, m_main.currentUser().DrillIndex, DrillSets::Count - 1);
-    GenerateDrillLine(LaSelect[static_cast<std::size_t>(index)]->text(), true);
+    GenerateDrillLine(LaSelect[static_cast<std::size_t>(chosenIndex())]->text(), true);
 }
 
 void FomTT::KeyPress(QChar key)

@@ -76,6 +76,7 @@ private:
     void buildControls();
     void load();
     void resetRow();
+    int chosenIndex() const;
     void newLineFromChosenSet();
     void playSound(const QString &relativePath);
 

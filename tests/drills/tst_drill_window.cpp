@@ -85,6 +85,7 @@ private Q_SLOTS:
     void cleanup();
 
     void opensOnTheStoredSet();
+    void rightClickOffersTheDrillMenu();
     void keyRules_data();
     void keyRules();
     void hintsFollowTheDueCharacter();
@@ -166,6 +167,25 @@ void TstDrillWindow::opensOnTheStoredSet()
     QCOMPARE(visibleMarkers(*w), QStringList{line.left(1).toUpper()});
     QCOMPARE(w->LaFingerHint->text(), FingerTable::FingerHintFor(line.left(1)));
     QVERIFY(m_prompter.calls().isEmpty());
+
+    // A set number out of range opens the full keyboard set, without asking for custom keys.
+    m_main->currentUser().DrillIndex = 42;
+    w = open();
+    QCOMPARE(m_main->currentUser().DrillIndex, 0);
+    QCOMPARE(w->LaSelect[0]->palette().color(QPalette::WindowText), QColor(255, 0, 0));
+    QVERIFY(m_prompter.calls().isEmpty());
+}
+
+void TstDrillWindow::rightClickOffersTheDrillMenu()
+{
+    FomTT *w = open();
+    m_main->show();
+    QMenu *menu = m_main->menu(QStringLiteral("Mmutt"));
+    QVERIFY(menu);
+    QVERIFY(!menu->isVisible());
+    QTest::mouseClick(w, Qt::RightButton, Qt::NoModifier, QPoint(4, w->height() - 4));
+    QVERIFY(menu->isVisible());
+    menu->hide();
 }
 
 void TstDrillWindow::keyRules_data()
@@ -253,6 +273,8 @@ void TstDrillWindow::keyRules()
     QCOMPARE(cellColours(*w), colours.leftJustified(19, u'g'));
     QCOMPARE(answers(*w), typed);
     QVERIFY(w->TxtInput->text().isEmpty());
+    // Typed characters stay readable on the yellow answer cells.
+    QCOMPARE(w->Label3[1]->palette().color(QPalette::WindowText), QColor(Qt::black));
 }
 
 void TstDrillWindow::hintsFollowTheDueCharacter()
