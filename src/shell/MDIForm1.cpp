@@ -15,6 +15,7 @@
 #include <QMdiSubWindow>
 #include <QMenu>
 #include <QMenuBar>
+#include <QScreen>
 #include <QUrl>
 #include <QUrlQuery>
 
@@ -251,7 +252,10 @@ void MDIForm1::start()
     if (m_adminSettings.ChatDeleted == 1)
         chat->setEnabled(true);
 
-    // The main window is up first, so the login window has something to sit over.
+    // The main window is up first, so the login window has something to sit over. Without a window
+    // manager there is nobody to maximise it, so it takes the screen's size itself.
+    if (QScreen *where = screen())
+        setGeometry(where->availableGeometry());
     showMaximized();
     if (m_adminSettings.singleUser())
         OpenLastWindow();

@@ -217,6 +217,8 @@ void FomLogin::createUser()
         File1->setCurrentItem(found.first());
     QDir().mkpath(ProgramFolder::path(u"\\MdbSet\\UserMdb\\" + name));
     hideNewUserFrame();
+    // The new user's next step is the password; Enter there still logs in.
+    Text1[3]->setFocus();
 }
 
 void FomLogin::logIn()

@@ -188,6 +188,7 @@ void TestUsersLogin::newUserRules()
         QCOMPARE(login.Text1[4]->text(), name);
         QCOMPARE(login.selectedName(), name);
         QVERIFY(login.Command1[2]->isDefault());
+        QCOMPARE(login.focusWidget(), login.Text1[3]);
     } else {
         QCOMPARE(files(), before);
         QCOMPARE(m_main->currentUser(), UserRecord());
