@@ -69,7 +69,8 @@ bool AppendResult(const QString &userName, const QString &windowName, const Resu
     QFile file(path);
     if (!file.open(QIODevice::ReadWrite))
         return false;
-    const qint64 count = std::llround(static_cast<double>(file.size()) / ResultRecord::Size);
+    // Whole records only: a cut-off tail is overwritten rather than padded into a record of junk.
+    const qint64 count = file.size() / ResultRecord::Size;
     if (!file.seek(count * ResultRecord::Size))
         return false;
     const QByteArray bytes = record.encode();

@@ -26,8 +26,8 @@ struct ResultRecord
 // a folder name.
 QString ResultFilePath(const QString &userName, const QString &windowName);
 
-// Writes the record right after the last one; a missing file, and a missing results folder of an
-// existing user, are created. False when nothing could be written.
+// Writes the record right after the last whole one; a missing file, and a missing results folder of
+// an existing user, are created. False when nothing could be written.
 bool AppendResult(const QString &userName, const QString &windowName, const ResultRecord &record);
 // Every record of the file, first to last; none for a missing or unreadable file.
 QList<ResultRecord> ReadResults(const QString &userName, const QString &windowName);

@@ -42,6 +42,7 @@ private Q_SLOTS:
     void readSkipsACutOffTail();
     void readOfMissingFileGivesNone();
     void appendGoesRightAfterTheLastRecord();
+    void appendOverwritesACutOffTail();
     void appendCreatesMissingFile();
     void appendCreatesMissingResultsFolder();
     void appendRefusesNamesThatLeaveTheFolder_data();
@@ -113,6 +114,20 @@ void TestResultRecords::appendGoesRightAfterTheLastRecord()
     QCOMPARE(after.size(), 264);
     QCOMPARE(after.left(198), three);
     QCOMPARE(after.mid(198), handRecord(42, 0, 0, 0, 0, 8));
+}
+
+void TestResultRecords::appendOverwritesACutOffTail()
+{
+    TempProgramFolder folder;
+    const QByteArray two = handRecord(1, 0, 0, 0, 0, 3) + handRecord(2, 0, 0, 0, 0, 3);
+    folder.writeBytes(fileOfAnn, two + QByteArray(40, '\x7f'));
+    ResultRecord r;
+    r.RightCount = 3;
+    QVERIFY(AppendResult(u"ann"_s, u"FomQW"_s, r));
+    QCOMPARE(folder.readBytes(fileOfAnn), two + handRecord(3, 0, 0, 0, 0, 0));
+    const QList<ResultRecord> all = ReadResults(u"ann"_s, u"FomQW"_s);
+    QCOMPARE(all.size(), 3);
+    QCOMPARE(all[2].RightCount, 3);
 }
 
 void TestResultRecords::appendCreatesMissingFile()
