@@ -53,11 +53,11 @@ int KeyboardPicture::heightForWidth(int width) const
 
 QRectF KeyboardPicture::board() const
 {
-    // Keep the board's proportions and centre it in whatever room the window gives.
+    // Keep the board's proportions, centred across and close under the hint row.
     const QRectF area = QRectF(rect()).adjusted(4, 4, -4, -4);
     const double unit = qMin(area.width() / KeyboardLayout::Width, area.height() / KeyboardLayout::Height);
     const QSizeF size(unit * KeyboardLayout::Width, unit * KeyboardLayout::Height);
-    return QRectF(area.center() - QPointF(size.width() / 2, size.height() / 2), size);
+    return QRectF(QPointF(area.center().x() - size.width() / 2, area.top()), size);
 }
 
 void KeyboardPicture::placeMarkers()
