@@ -243,14 +243,7 @@ const QStringList &MDIForm1::practiceWindowNames()
 void MDIForm1::start()
 {
     m_adminSettings = AdminSettings::load();
-    if (m_adminSettings.DisableGame == 1)
-        menuAction(QStringLiteral("MmuGame"))->setEnabled(false);
-    QAction *chat = entry(QStringLiteral("MmuPlug1"), 2);
-    if (m_adminSettings.DisableChat == 1)
-        chat->setEnabled(false);
-    // A deleted chat stays choosable so that choosing it says why it will not start.
-    if (m_adminSettings.ChatDeleted == 1)
-        chat->setEnabled(true);
+    applyAdminMenuStates();
 
     // The main window is up first, so the login window has something to sit over. Without a window
     // manager there is nobody to maximise it, so it takes the screen's size itself.
@@ -261,6 +254,18 @@ void MDIForm1::start()
         OpenLastWindow();
     else
         showDialog(QStringLiteral("FomLogin"));
+}
+
+void MDIForm1::applyAdminMenuStates()
+{
+    if (m_adminSettings.DisableGame == 1)
+        menuAction(QStringLiteral("MmuGame"))->setEnabled(false);
+    QAction *chat = entry(QStringLiteral("MmuPlug1"), 2);
+    if (m_adminSettings.DisableChat == 1)
+        chat->setEnabled(false);
+    // A deleted chat stays choosable so that choosing it says why it will not start.
+    if (m_adminSettings.ChatDeleted == 1)
+        chat->setEnabled(true);
 }
 
 void MDIForm1::OpenLastWindow()

@@ -50,6 +50,8 @@ public:
     // The start sequence: user list, administrator settings, menu states, then the single-user
     // start or the login window; finally maximised.
     void start();
+    // Greys out what AdminSettings switches off; a switch cleared enables nothing until the next start.
+    void applyAdminMenuStates();
 
     // Closes the open practice window and opens the named one maximised; clears AdminAuthorised.
     // A name nobody registered changes nothing and gives nothing.
