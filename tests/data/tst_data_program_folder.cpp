@@ -4,10 +4,10 @@
 #include <QFile>
 #include <QHash>
 #include <QImage>
+#include <QImageReader>
 #include <QRegularExpression>
 #include <QStringDecoder>
 #include <QTest>
-#include <QtEndian>
 
 // Spot checks of the data files the build generated into the program folder.
 class TestDataProgramFolder : public QObject
@@ -52,6 +52,15 @@ private:
         for (const QString &entry : text(QStringLiteral("BM/wbc1.zmd")).split(u';', Qt::SkipEmptyParts))
             codes[entry.at(0)].append(entry.mid(1));
         return codes;
+    }
+
+    // Little-endian fields of a binary header; 0 past the end.
+    static quint32 field(const QByteArray &bytes, int at, int width)
+    {
+        quint32 value = 0;
+        for (int i = width - 1; i >= 0; --i)
+            value = (value << 8) | quint8(bytes.size() > at + i ? bytes.at(at + i) : 0);
+        return value;
     }
 
     static QString oneLevel() { return QStringLiteral("工了以在有地一上不是中国同民为这我的要和产发人经主"); }
@@ -237,8 +246,8 @@ private Q_SLOTS:
         for (const QByteArray &wave : {right, wrong}) {
             QVERIFY(wave.startsWith("RIFF"));
             QCOMPARE(wave.mid(8, 8), QByteArray("WAVEfmt "));
-            const quint32 rate = qFromLittleEndian<quint32>(wave.constData() + 24);
-            const quint32 data = qFromLittleEndian<quint32>(wave.constData() + 40);
+            const quint32 rate = field(wave, 24, 4);
+            const quint32 data = field(wave, 40, 4);
             QCOMPARE(qsizetype(data + 44), wave.size());
             // Short enough to play on every keystroke.
             const double seconds = double(data) / (rate * 2);
@@ -251,15 +260,23 @@ private Q_SLOTS:
     {
         const QByteArray ico = bytes(QStringLiteral("plugs1.ico"));
         QVERIFY(ico.size() > 6 + 16);
-        QCOMPARE(qFromLittleEndian<quint16>(ico.constData()), quint16(0));
-        QCOMPARE(qFromLittleEndian<quint16>(ico.constData() + 2), quint16(1));
-        const int count = qFromLittleEndian<quint16>(ico.constData() + 4);
+        QCOMPARE(field(ico, 0, 2), 0u);
+        QCOMPARE(field(ico, 2, 2), 1u);
+        const int count = int(field(ico, 4, 2));
         QVERIFY(count >= 1);
         for (int i = 0; i < count; ++i) {
-            const char *entry = ico.constData() + 6 + 16 * i;
-            const quint32 size = qFromLittleEndian<quint32>(entry + 8);
-            const quint32 offset = qFromLittleEndian<quint32>(entry + 12);
+            const int entry = 6 + 16 * i;
+            const quint32 size = field(ico, entry + 8, 4);
+            const quint32 offset = field(ico, entry + 12, 4);
             QVERIFY(offset + size <= quint32(ico.size()));
+        }
+        if (QImageReader::supportedImageFormats().contains("ico")) {
+            const QImage icon(m_root + QStringLiteral("/plugs1.ico"));
+            QVERIFY(!icon.isNull());
+            QVERIFY(icon.width() == 16 || icon.width() == 32);
+            // Transparent corners, an opaque middle.
+            QCOMPARE(qAlpha(icon.pixel(0, 0)), 0);
+            QCOMPARE(qAlpha(icon.pixel(icon.width() / 2, icon.height() / 2)), 255);
         }
     }
 
