@@ -43,13 +43,13 @@ QString PracticeTexts::unencodableReport(const QString &relative, const QString 
 
 bool PracticeTexts::convertAll(const QString &sourceRoot, OutputFolder &out, QString *error)
 {
-    const QDir root(sourceRoot);
+    const QDir root(QDir(sourceRoot).absolutePath());
     if (!root.exists()) {
         *error = QStringLiteral("no text folder at %1").arg(sourceRoot);
         return false;
     }
     QStringList files;
-    QDirIterator it(sourceRoot, QDir::Files, QDirIterator::Subdirectories);
+    QDirIterator it(root.path(), QDir::Files, QDirIterator::Subdirectories);
     while (it.hasNext())
         files.append(root.relativeFilePath(it.next()));
     files.sort();
