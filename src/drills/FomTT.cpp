@@ -464,6 +464,9 @@ bool FomTT::eventFilter(QObject *watched, QEvent *event)
             // An input method's commit is judged like the same characters typed one by one.
             auto *im = static_cast<QInputMethodEvent *>(event);
             const QString text = im->commitString();
+            // Composition in progress stays on show in the box until it is committed.
+            if (text.isEmpty())
+                return false;
             for (QChar c : text)
                 KeyPress(c);
             TxtInput->clear();
