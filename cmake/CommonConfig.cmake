@@ -13,7 +13,7 @@ function(keyloom_deliverable target)
   set_target_properties(${target} PROPERTIES
     RUNTIME_OUTPUT_DIRECTORY "${KEYLOOM_PROGRAM_DIR}"
     LIBRARY_OUTPUT_DIRECTORY "${KEYLOOM_PROGRAM_DIR}"
-    BUILD_RPATH "$ORIGIN"
+    BUILD_WITH_INSTALL_RPATH TRUE
     INSTALL_RPATH "$ORIGIN")
 endfunction()
 
