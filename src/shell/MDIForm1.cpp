@@ -228,7 +228,7 @@ QString MDIForm1::userListFolder() const
 
 QStringList MDIForm1::userNames() const
 {
-    return QDir(userListFolder()).entryList(QDir::Files, QDir::Name);
+    return QDir(userListFolder()).entryList(QDir::Files, QDir::Name | QDir::IgnoreCase);
 }
 
 const QStringList &MDIForm1::practiceWindowNames()

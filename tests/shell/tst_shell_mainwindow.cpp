@@ -62,6 +62,7 @@ private Q_SLOTS:
     void helpTargets_data();
     void helpTargets();
     void aboutBox();
+    void aboutBoxSystemInformation();
     void onePracticeWindowAtATime();
     void unregisteredWindowOpensNothing();
     void drillMenuChecksAndStoresIndex();
@@ -319,6 +320,26 @@ void TestShellMainWindow::aboutBox()
     QVERIFY(texts.contains(u"版本 1.35"_s));
     QVERIFY(buttons.contains(u"系统信息(&S)..."_s));
     QVERIFY(m_shell->opened().isEmpty());
+}
+
+void TestShellMainWindow::aboutBoxSystemInformation()
+{
+    frmAbout about(m_main->services(), m_main.get());
+    about.cmdSysInfo->click();
+    const QString tool = frmAbout::systemInfoTool();
+    if (tool.isEmpty()) {
+        QVERIFY(m_shell->started().isEmpty());
+        QCOMPARE(m_prompter->messageTexts(), QStringList{u"系统信息程序目前无法使用。"_s});
+        QCOMPARE(m_prompter->titles(), QStringList{u"关于 Keyloom"_s});
+    } else {
+        QCOMPARE(m_shell->started().size(), 1);
+        QCOMPARE(m_shell->started()[0].program, tool);
+    }
+    // A tool that will not start says so too.
+    m_shell->setSucceed(false);
+    m_prompter->clear();
+    about.cmdSysInfo->click();
+    QCOMPARE(m_prompter->messageTexts(), QStringList{u"系统信息程序目前无法使用。"_s});
 }
 
 void TestShellMainWindow::onePracticeWindowAtATime()
