@@ -34,7 +34,10 @@ public:
     using WindowFactory = std::function<QWidget *(MDIForm1 &main)>;
     // Builds a modal window ("FomLogin", "FomPassWord", "FomUserSet", "FomGLY") over the main window.
     using DialogFactory = std::function<QDialog *(MDIForm1 &main)>;
-    // A menu whose entries act on windows of another folder ("MmuTT1" drills, "MmuQW1" articles).
+    // A menu whose entries act on windows of another folder. "MmuTT1": the ten drill entries, after
+    // the main window has checked the entry and stored DrillIndex. "MmuQW1": after FomQW is open,
+    // loading the chosen content and pressing its toolbar button. "MnuQWRight1", "MmuWZK1": the
+    // pop-up menus of the practice windows.
     using MenuHandler = std::function<void(MDIForm1 &main, const QString &caption, int index)>;
     // Shows a modal window; tests replace it to drive the window without a nested event loop.
     using ModalRunner = std::function<void(QDialog &dialog)>;

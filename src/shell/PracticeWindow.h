@@ -15,7 +15,7 @@ class QWidget;
 // MDIForm1::registerWindow. MDIForm1::ShowPracticeWindow builds the window through it as a child of
 // the document area and hands the factory the MDIForm1. Through that reference the window reaches
 // the current user record (currentUser()), the platform services (services()), the helper control
-// (SysKnot1()) and the session engine (engine(): CorrectCount, WrongCount, StartSession,
+// (SysKnot1(), and SysKnot1Calls() for calls by member id) and the session engine (engine(): CorrectCount, WrongCount, StartSession,
 // RestartSession, SessionTick). The window's Timer1 calls engine().SessionTick(*this); its Combo1
 // change calls engine().RestartSession(*this).
 class PracticeWindow
