@@ -17,6 +17,12 @@ public:
     void addDouble(double value);
     void addBytes(const QByteArray &value, qsizetype width); // fixed width, zero-padded or cut
 
+    // One name for every width, so a record can list its fields once for writing and reading.
+    void field(const QString &value) { addString(value); }
+    void field(qint16 value) { addInt16(value); }
+    void field(qint32 value) { addInt32(value); }
+    void field(double value) { addDouble(value); }
+
     const QByteArray &bytes() const { return m_bytes; }
     // Characters that GBK could not hold in any string field (written as '?').
     const QString &unencodable() const { return m_unencodable; }
@@ -38,6 +44,11 @@ public:
     qint32 readInt32();
     double readDouble();
     QByteArray readBytes(qsizetype width);
+
+    void field(QString &value) { value = readString(); }
+    void field(qint16 &value) { value = readInt16(); }
+    void field(qint32 &value) { value = readInt32(); }
+    void field(double &value) { value = readDouble(); }
 
     qsizetype position() const { return m_pos; }
 

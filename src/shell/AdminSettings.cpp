@@ -9,17 +9,28 @@ bool AdminSettings::singleUser() const
     return VbFormat::leadingNumber(UserMode) != 0;
 }
 
+namespace {
+
+// The fields in file order, listed once for writing and for reading.
+template<typename Settings, typename Io>
+void transferFields(Settings &s, Io &io)
+{
+    io.field(s.Reserved1);
+    io.field(s.AdminPassword);
+    io.field(s.UserMode);
+    io.field(s.AdminName);
+    io.field(s.SingleUserName);
+    io.field(s.DisableGame);
+    io.field(s.DisableChat);
+    io.field(s.ChatDeleted);
+}
+
+} // namespace
+
 QByteArray AdminSettings::encode() const
 {
     RecordWriter w;
-    w.addString(Reserved1);
-    w.addString(AdminPassword);
-    w.addString(UserMode);
-    w.addString(AdminName);
-    w.addString(SingleUserName);
-    w.addInt32(DisableGame);
-    w.addInt32(DisableChat);
-    w.addInt32(ChatDeleted);
+    transferFields(*this, w);
     return w.bytes();
 }
 
@@ -27,14 +38,7 @@ AdminSettings AdminSettings::decode(const QByteArray &bytes)
 {
     RecordReader in(bytes);
     AdminSettings s;
-    s.Reserved1 = in.readString();
-    s.AdminPassword = in.readString();
-    s.UserMode = in.readString();
-    s.AdminName = in.readString();
-    s.SingleUserName = in.readString();
-    s.DisableGame = in.readInt32();
-    s.DisableChat = in.readInt32();
-    s.ChatDeleted = in.readInt32();
+    transferFields(s, in);
     return s;
 }
 

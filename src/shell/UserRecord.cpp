@@ -31,54 +31,65 @@ UserRecord UserRecord::newUser(const QString &name, const QString &password)
     return r;
 }
 
+namespace {
+
+// The fields in file order, listed once for writing and for reading.
+template<typename Record, typename Io>
+void transferFields(Record &r, Io &io)
+{
+    io.field(r.UserName);
+    io.field(r.Password);
+    io.field(r.EnglishPosition);
+    io.field(r.DrillSound);
+    io.field(r.DrillFingering);
+    io.field(r.SoundSetting);
+    io.field(r.EnglishFingering);
+    io.field(r.DrillIndex);
+    io.field(r.LastWindow);
+    io.field(r.CustomKeys);
+    io.field(r.WubiDrill);
+    io.field(r.WubiZone);
+    io.field(r.WubiSlider1);
+    io.field(r.WubiSlider2);
+    io.field(r.WubiSlider3);
+    io.field(r.WubiSlider4);
+    io.field(r.ArticlePage);
+    io.field(r.CodeDisplay);
+    io.field(r.CodeShowOption1);
+    io.field(r.CodeShowOption2);
+    io.field(r.WubiLabelIndex);
+    io.field(r.QWTextIndex);
+    io.field(r.QWLevelButton);
+    io.field(r.CurrentArticle);
+    io.field(r.ArticleDone);
+    io.field(r.GameFontSize);
+    io.field(r.GameFontName);
+    io.field(r.GameFontColor);
+    io.field(r.GameLevel);
+    io.field(r.GameMinutes);
+    io.field(r.GameBackColor);
+    io.field(r.GameFontBold);
+    io.field(r.GameFontItalic);
+    io.field(r.GameFontUnderline);
+    io.field(r.GameContentMode);
+    io.field(r.GamePicture);
+    io.field(r.PersonalData);
+    io.field(r.LibraryChoice);
+    io.field(r.WubiShowRadicals);
+    io.field(r.WubiShowCode);
+    io.field(r.WubiShowLetter);
+    io.field(r.WubiShowMnemonic);
+    io.field(r.WubiSoundMode);
+    io.field(r.Spare);
+    io.field(r.SharingMode);
+}
+
+} // namespace
+
 QByteArray UserRecord::encode() const
 {
     RecordWriter w;
-    w.addString(UserName);
-    w.addString(Password);
-    w.addInt32(EnglishPosition);
-    w.addInt32(DrillSound);
-    w.addInt32(DrillFingering);
-    w.addInt32(SoundSetting);
-    w.addInt32(EnglishFingering);
-    w.addInt32(DrillIndex);
-    w.addString(LastWindow);
-    w.addString(CustomKeys);
-    w.addInt32(WubiDrill);
-    w.addInt32(WubiZone);
-    w.addInt32(WubiSlider1);
-    w.addInt32(WubiSlider2);
-    w.addInt32(WubiSlider3);
-    w.addInt32(WubiSlider4);
-    w.addInt32(ArticlePage);
-    w.addInt32(CodeDisplay);
-    w.addString(CodeShowOption1);
-    w.addString(CodeShowOption2);
-    w.addInt32(WubiLabelIndex);
-    w.addInt32(QWTextIndex);
-    w.addInt32(QWLevelButton);
-    w.addString(CurrentArticle);
-    w.addInt32(ArticleDone);
-    w.addInt32(GameFontSize);
-    w.addString(GameFontName);
-    w.addInt32(GameFontColor);
-    w.addInt32(GameLevel);
-    w.addInt32(GameMinutes);
-    w.addInt32(GameBackColor);
-    w.addInt16(GameFontBold);
-    w.addInt16(GameFontItalic);
-    w.addInt16(GameFontUnderline);
-    w.addInt32(GameContentMode);
-    w.addInt32(GamePicture);
-    w.addString(PersonalData);
-    w.addInt32(LibraryChoice);
-    w.addInt32(WubiShowRadicals);
-    w.addInt32(WubiShowCode);
-    w.addInt32(WubiShowLetter);
-    w.addInt32(WubiShowMnemonic);
-    w.addInt32(WubiSoundMode);
-    w.addInt32(Spare);
-    w.addInt32(SharingMode);
+    transferFields(*this, w);
     return w.bytes();
 }
 
@@ -86,51 +97,7 @@ UserRecord UserRecord::decode(const QByteArray &bytes)
 {
     RecordReader in(bytes);
     UserRecord r;
-    r.UserName = in.readString();
-    r.Password = in.readString();
-    r.EnglishPosition = in.readInt32();
-    r.DrillSound = in.readInt32();
-    r.DrillFingering = in.readInt32();
-    r.SoundSetting = in.readInt32();
-    r.EnglishFingering = in.readInt32();
-    r.DrillIndex = in.readInt32();
-    r.LastWindow = in.readString();
-    r.CustomKeys = in.readString();
-    r.WubiDrill = in.readInt32();
-    r.WubiZone = in.readInt32();
-    r.WubiSlider1 = in.readInt32();
-    r.WubiSlider2 = in.readInt32();
-    r.WubiSlider3 = in.readInt32();
-    r.WubiSlider4 = in.readInt32();
-    r.ArticlePage = in.readInt32();
-    r.CodeDisplay = in.readInt32();
-    r.CodeShowOption1 = in.readString();
-    r.CodeShowOption2 = in.readString();
-    r.WubiLabelIndex = in.readInt32();
-    r.QWTextIndex = in.readInt32();
-    r.QWLevelButton = in.readInt32();
-    r.CurrentArticle = in.readString();
-    r.ArticleDone = in.readInt32();
-    r.GameFontSize = in.readInt32();
-    r.GameFontName = in.readString();
-    r.GameFontColor = in.readInt32();
-    r.GameLevel = in.readInt32();
-    r.GameMinutes = in.readInt32();
-    r.GameBackColor = in.readInt32();
-    r.GameFontBold = in.readInt16();
-    r.GameFontItalic = in.readInt16();
-    r.GameFontUnderline = in.readInt16();
-    r.GameContentMode = in.readInt32();
-    r.GamePicture = in.readInt32();
-    r.PersonalData = in.readString();
-    r.LibraryChoice = in.readInt32();
-    r.WubiShowRadicals = in.readInt32();
-    r.WubiShowCode = in.readInt32();
-    r.WubiShowLetter = in.readInt32();
-    r.WubiShowMnemonic = in.readInt32();
-    r.WubiSoundMode = in.readInt32();
-    r.Spare = in.readInt32();
-    r.SharingMode = in.readInt32();
+    transferFields(r, in);
     return r;
 }
 

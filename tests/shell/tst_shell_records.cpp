@@ -88,7 +88,8 @@ void TestShellRecords::newUserBytesMatchHandWrittenLayout()
 
 void TestShellRecords::fieldsRoundTripInTheirOwnSlots()
 {
-    // Distinct values everywhere, so two fields swapped in the encoder or decoder show up.
+    // Distinct values everywhere, written out by hand in file order, so a field read or written in
+    // another field's slot shows up.
     UserRecord r;
     r.UserName = u"李四"_s;
     r.Password = u"密码123"_s;
@@ -107,15 +108,36 @@ void TestShellRecords::fieldsRoundTripInTheirOwnSlots()
     r.GameFontUnderline = -3;
     r.LastWindow = u"FomQW"_s;
     r.CustomKeys = u"asdf"_s;
-    r.CodeShowOption1 = u"声音"_s;
-    r.CodeShowOption2 = u"编码"_s;
-    r.CurrentArticle = u"C:\\文章\\一.TXT"_s;
-    r.GameFontName = u"楷体"_s;
-    r.PersonalData = u"个人资料"_s;
-    const QByteArray bytes = r.encode();
-    QCOMPARE(UserRecord::decode(bytes), r);
-    // 33 × 4 + 3 × 2 bytes of numbers, then nine counted strings.
-    QCOMPARE(bytes.size(), 33 * 4 + 3 * 2 + 9 * 2 + 4 + 7 + 5 + 4 + 4 + 4 + 14 + 4 + 8);
+    r.CodeShowOption1 = u"CS1"_s;
+    r.CodeShowOption2 = u"CS2x"_s;
+    r.CurrentArticle = u"art"_s;
+    r.GameFontName = u"font"_s;
+    r.PersonalData = u"pd"_s;
+
+    QByteArray b;
+    b += str("\xc0\xee\xcb\xc4") + str("\xc3\xdc\xc2\xeb" "123"); // 李四, 密码123
+    b += i32(100) + i32(101) + i32(102) + i32(103) + i32(104);       // EnglishPosition .. EnglishFingering
+    b += i32(105);                                                  // DrillIndex
+    b += str("FomQW") + str("asdf");                                // LastWindow, CustomKeys
+    b += i32(106) + i32(107);                                       // WubiDrill, WubiZone
+    b += i32(108) + i32(109) + i32(110) + i32(111);                  // WubiSlider1..4
+    b += i32(112) + i32(113);                                       // ArticlePage, CodeDisplay
+    b += str("CS1") + str("CS2x");                                  // CodeShowOption1, 2
+    b += i32(114) + i32(115) + i32(116);                            // WubiLabelIndex, QWTextIndex, QWLevelButton
+    b += str("art");                                                // CurrentArticle
+    b += i32(117);                                                  // ArticleDone
+    b += i32(118);                                                  // GameFontSize
+    b += str("font");                                               // GameFontName
+    b += i32(119) + i32(120) + i32(121) + i32(122);                  // colour, level, minutes, back colour
+    b += i16(-1) + i16(7) + i16(-3);                                // bold, italic, underline
+    b += i32(123) + i32(124);                                       // GameContentMode, GamePicture
+    b += str("pd");                                                 // PersonalData
+    b += i32(125);                                                  // LibraryChoice
+    b += i32(126) + i32(127) + i32(128) + i32(129);                  // Wubi check boxes
+    b += i32(130) + i32(131) + i32(132);                            // WubiSoundMode, Spare, SharingMode
+
+    QCOMPARE(r.encode(), b);
+    QCOMPARE(UserRecord::decode(b), r);
 }
 
 void TestShellRecords::olderLongerRecordIsReadAndItsTailIgnored()
