@@ -359,17 +359,11 @@ void FomTT::KeyPress(QChar key)
     } else {
         m_drillPosition = p + 1;
         QLabel *cell = Label1[static_cast<std::size_t>(p + 1)];
-        if (cell->text() == QString(key)) {
-            setBackground(cell, RightBlue);
-            engine.CorrectCount += 1;
-            if (Mdiform::IsChecked(Check1[1]->isChecked() ? 1 : 0))
-                playSound(QStringLiteral("\\right.wav"));
-        } else {
-            setBackground(cell, WrongRed);
-            if (Mdiform::IsChecked(Check1[1]->isChecked() ? 1 : 0))
-                playSound(QStringLiteral("\\wrong.wav"));
-            engine.WrongCount += 1;
-        }
+        const bool right = cell->text() == QString(key);
+        setBackground(cell, right ? RightBlue : WrongRed);
+        (right ? engine.CorrectCount : engine.WrongCount) += 1;
+        if (Check1[1]->isChecked())
+            playSound(right ? QStringLiteral("\\right.wav") : QStringLiteral("\\wrong.wav"));
     }
     TxtInput->clear();
     if (k != Backspace)
