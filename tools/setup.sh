@@ -5,7 +5,7 @@ set -euo pipefail
 
 KEYLOOM_PACKAGES=(
   cmake ninja-build g++ pkg-config
-  qt6-base-dev qt6-charts-dev qt6-multimedia-dev libgl-dev
+  qt6-base-dev qt6-charts-dev libqt6opengl6-dev qt6-multimedia-dev libgl-dev
   rime-data-wubi rime-data-pinyin-simp rime-data-stroke
   fonts-wqy-microhei
   xvfb xauth imagemagick
