@@ -45,5 +45,5 @@ bool DictSettings::save() const
         bytes = writer.bytes();
     else
         bytes.replace(0, RecordSize, writer.bytes());
-    return RecordFile::save(path(), bytes);
+    return RecordFile::save(path(), bytes).ok();
 }

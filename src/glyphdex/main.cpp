@@ -2,6 +2,7 @@
 #include "Glyphdex.h"
 #include "QtPrompter.h"
 #include "QtSoundPlayer.h"
+#include "StartState.h"
 
 #include <QApplication>
 
@@ -15,6 +16,9 @@ int main(int argc, char *argv[])
     DesktopShell shell;
     Glyphdex window(PlatformServices{&prompter, &sound, &shell});
     QObject::connect(&window, &Glyphdex::ended, &app, &QCoreApplication::quit);
-    window.show();
+    if (StartState::takeMinimised())
+        window.showMinimized();
+    else
+        window.show();
     return app.exec();
 }

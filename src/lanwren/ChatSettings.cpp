@@ -80,7 +80,7 @@ ChatSettings ChatSettings::load(const QString &path)
 
 bool ChatSettings::save(const QString &path) const
 {
-    return RecordFile::save(path, toRecord());
+    return RecordFile::save(path, toRecord()).ok();
 }
 
 bool ChatSettings::reset(const QString &path)

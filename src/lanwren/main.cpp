@@ -2,6 +2,7 @@
 #include "DesktopShell.h"
 #include "QtPrompter.h"
 #include "QtSoundPlayer.h"
+#include "StartState.h"
 #include "SingleInstance.h"
 
 #include <QApplication>
@@ -18,6 +19,9 @@ int main(int argc, char *argv[])
         return 0;
 
     Form1 window(PlatformServices{&prompter, &sound, &shell}, ChatOptions());
-    window.show();
+    if (StartState::takeMinimised())
+        window.showMinimized();
+    else
+        window.show();
     return app.exec();
 }

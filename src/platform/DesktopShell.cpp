@@ -1,5 +1,7 @@
 #include "DesktopShell.h"
 
+#include "StartState.h"
+
 #include <QDesktopServices>
 #include <QFileInfo>
 #include <QProcess>
@@ -18,9 +20,9 @@ bool DesktopShell::startDetached(const QString &program, const QStringList &argu
         return false;
     QProcess process;
     process.setProgram(program);
-    // The window system decides the first state of another program's window; `minimised` is a
-    // wish we cannot pass on without inventing a command-line option.
-    Q_UNUSED(minimised)
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    StartState::pass(environment, minimised);
+    process.setProcessEnvironment(environment);
     process.setArguments(arguments);
     process.setWorkingDirectory(info.absolutePath());
     return process.startDetached();

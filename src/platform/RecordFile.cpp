@@ -108,13 +108,22 @@ std::optional<QByteArray> load(const QString &path)
     return file.readAll();
 }
 
-bool save(const QString &path, const QByteArray &bytes)
+SaveResult save(const QString &path, const QByteArray &bytes)
 {
-    if (QFileInfo(path).isDir())
-        return false;
     QSaveFile file(path);
-    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.flush()
-           && file.commit();
+    if (QFileInfo(path).isDir())
+        return SaveResult::fromDevice(file, path);
+    if (file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.flush()
+        && file.commit())
+        return SaveResult::success();
+    return SaveResult::fromDevice(file, path);
+}
+
+SaveResult save(const QString &path, const RecordWriter &record)
+{
+    if (!record.unencodable().isEmpty())
+        return SaveResult::unencodable(path, record.unencodable());
+    return save(path, record.bytes());
 }
 
 } // namespace RecordFile

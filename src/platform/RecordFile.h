@@ -1,5 +1,7 @@
 #pragma once
 
+#include "SaveResult.h"
+
 #include <QByteArray>
 #include <QString>
 
@@ -67,7 +69,10 @@ inline constexpr qint64 SizeCap = 16 * 1024 * 1024;
 // (a folder of that name, no permission, a missing parent folder).
 std::optional<QByteArray> load(const QString &path);
 
-// Replaces the file atomically: a crash leaves the old record or the new one, never a mix.
-bool save(const QString &path, const QByteArray &bytes);
+// Replaces the file atomically: a crash leaves the old record or the new one, never a mix. A failed
+// save leaves the file as it was.
+SaveResult save(const QString &path, const QByteArray &bytes);
+// The same, refusing a record with a string GBK could not hold rather than storing '?' for it.
+SaveResult save(const QString &path, const RecordWriter &record);
 
 } // namespace RecordFile

@@ -15,7 +15,7 @@ std::optional<QString> read(const QString &path, qint64 sizeCap = DefaultSizeCap
 // Lone LF become CR LF; existing CR LF stay as they are.
 QString withCrLf(const QString &text);
 
-struct WriteResult
+struct [[nodiscard]] WriteResult
 {
     bool ok = false;
     QString unencodable; // characters GBK cannot hold; the file is not touched when there are any

@@ -2,26 +2,12 @@
 
 #include "ProgramFolder.h"
 #include "RecordFile.h"
+#include "SafeName.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <cmath>
-
-namespace {
-
-bool usableName(const QString &name)
-{
-    if (name.trimmed().isEmpty() || name == u"." || name == u"..")
-        return false;
-    for (const QChar c : name) {
-        if (c.unicode() < 0x20 || QStringView(u"/\\:*?\"<>|").contains(c))
-            return false;
-    }
-    return true;
-}
-
-} // namespace
 
 QByteArray ResultRecord::encode() const
 {
@@ -52,29 +38,35 @@ ResultRecord ResultRecord::decode(const QByteArray &bytes)
 
 QString ResultFilePath(const QString &userName, const QString &windowName)
 {
-    if (!usableName(userName) || !usableName(windowName))
+    if (!SafeName::isUsable(userName) || !SafeName::isUsable(windowName))
         return {};
     return ProgramFolder::path(u"\\MdbSet\\UserMdb\\" + userName + u'\\' + userName + u'@'
                                + windowName + u".reu");
 }
 
-bool AppendResult(const QString &userName, const QString &windowName, const ResultRecord &record)
+SaveResult AppendResult(const QString &userName, const QString &windowName, const ResultRecord &record)
 {
     const QString path = ResultFilePath(userName, windowName);
     if (path.isEmpty())
-        return false;
+        return SaveResult::failure(QStringLiteral("“%1”不能用作成绩文件的名字。").arg(userName));
     // A result is worth more than the missing folder's absence: make it rather than drop the run.
-    if (!QDir().mkpath(QFileInfo(path).absolutePath()))
-        return false;
+    const QString folder = QFileInfo(path).absolutePath();
+    if (!QDir().mkpath(folder))
+        return SaveResult::failure(
+            QStringLiteral("无法建立成绩文件夹“%1”。").arg(QDir::toNativeSeparators(folder)));
     QFile file(path);
     if (!file.open(QIODevice::ReadWrite))
-        return false;
+        return SaveResult::fromDevice(file, path);
     // Whole records only: a cut-off tail is overwritten rather than padded into a record of junk.
     const qint64 count = file.size() / ResultRecord::Size;
-    if (!file.seek(count * ResultRecord::Size))
-        return false;
     const QByteArray bytes = record.encode();
-    return file.write(bytes) == bytes.size() && file.flush();
+    if (!file.seek(count * ResultRecord::Size) || file.write(bytes) != bytes.size() || !file.flush()) {
+        SaveResult failed = SaveResult::fromDevice(file, path);
+        // Leave the file as long as its whole records, not with half of this one.
+        file.resize(count * ResultRecord::Size);
+        return failed;
+    }
+    return SaveResult::success();
 }
 
 QList<ResultRecord> ReadResults(const QString &userName, const QString &windowName)

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "SaveResult.h"
+
 #include <QByteArray>
 #include <QList>
 #include <QString>
@@ -27,7 +29,7 @@ struct ResultRecord
 QString ResultFilePath(const QString &userName, const QString &windowName);
 
 // Writes the record right after the last whole one; a missing file, and a missing results folder of
-// an existing user, are created. False when nothing could be written.
-bool AppendResult(const QString &userName, const QString &windowName, const ResultRecord &record);
+// an existing user, are created. A failure says why; the records already there stay.
+SaveResult AppendResult(const QString &userName, const QString &windowName, const ResultRecord &record);
 // Every record of the file, first to last; none for a missing or unreadable file.
 QList<ResultRecord> ReadResults(const QString &userName, const QString &windowName);

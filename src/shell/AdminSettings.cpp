@@ -53,7 +53,9 @@ AdminSettings AdminSettings::load()
     return bytes ? decode(*bytes) : AdminSettings();
 }
 
-bool AdminSettings::save() const
+SaveResult AdminSettings::save() const
 {
-    return RecordFile::save(path(), encode());
+    RecordWriter w;
+    transferFields(*this, w);
+    return RecordFile::save(path(), w);
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "SaveResult.h"
+
 #include <QByteArray>
 #include <QString>
 
@@ -23,7 +25,7 @@ struct AdminSettings
     static QString path();
     // An unreadable file reads as empty too; a missing one is created empty.
     static AdminSettings load();
-    bool save() const;
+    SaveResult save() const;
 
     bool operator==(const AdminSettings &) const = default;
 };

@@ -270,8 +270,22 @@ void MDIForm1::applyAdminMenuStates()
 
 void MDIForm1::OpenLastWindow()
 {
-    LoadUserRecord(m_currentUser, m_adminSettings.SingleUserName);
+    UserRecord record;
+    if (LoadUserRecord(record, m_adminSettings.SingleUserName))
+        setCurrentUser(record, m_adminSettings.SingleUserName);
     OpenWindowByName(m_currentUser.LastWindow);
+}
+
+void MDIForm1::setCurrentUser(const UserRecord &record, const QString &loginName)
+{
+    m_currentUser = record;
+    m_currentUserName = loginName;
+}
+
+void MDIForm1::clearCurrentUser()
+{
+    m_currentUser = UserRecord();
+    m_currentUserName.clear();
 }
 
 QWidget *MDIForm1::OpenWindowByName(const QString &lastWindow)
@@ -467,7 +481,19 @@ void MDIForm1::closeEvent(QCloseEvent *event)
 {
     // The practice windows put their settings into the record as they close, so they go first.
     closeOpenWindow();
-    if (!m_currentUser.UserName.isEmpty())
-        SaveUserRecord(m_currentUser, m_currentUser.UserName);
+    if (!m_currentUserName.isEmpty()) {
+        const SaveResult saved = SaveUserRecord(m_currentUser, m_currentUserName);
+        if (!saved && m_services.prompter) {
+            const Prompter::Answer answer = m_services.prompter->message(
+                this,
+                QStringLiteral("无法保存用户“%1”的设置，本次更改的设置将会丢失。\n%2\n\n仍然退出吗？")
+                    .arg(m_currentUserName, saved.why),
+                QStringLiteral("错误提示"), Prompter::Buttons::YesNo, Prompter::Icon::Warning);
+            if (answer == Prompter::Answer::No) {
+                event->ignore();
+                return;
+            }
+        }
+    }
     event->accept();
 }

@@ -74,6 +74,12 @@ public:
     const PlatformServices &services() const { return m_services; }
     Mdiform &engine() { return m_engine; }
     UserRecord &currentUser() { return m_currentUser; }
+    // The name the current user logged in with: the record file that was read, and the one the
+    // record and the results are saved under. Empty while nobody is logged in.
+    const QString &currentUserName() const { return m_currentUserName; }
+    void setCurrentUser(const UserRecord &record, const QString &loginName);
+    // Nobody is logged in any more (the current user was deleted): closing writes nothing.
+    void clearCurrentUser();
     AdminSettings &adminSettings() { return m_adminSettings; }
     bool AdminAuthorised() const { return m_adminAuthorised; }
     void setAdminAuthorised(bool value) { m_adminAuthorised = value; }
@@ -114,6 +120,7 @@ private:
     PlatformServices m_services;
     Mdiform m_engine;
     UserRecord m_currentUser;
+    QString m_currentUserName;
     AdminSettings m_adminSettings;
     bool m_adminAuthorised = false;
 

@@ -13,15 +13,22 @@
 #include <QAction>
 #include <QComboBox>
 #include <QCoreApplication>
+#include <QElapsedTimer>
 #include <QLabel>
 #include <QLineEdit>
 #include <QSignalBlocker>
 #include <QTimer>
 
+#include <algorithm>
+#include <memory>
+
 Mdiform::Mdiform(MDIForm1 &main)
     : m_main(main)
     , m_clock([] { return QDateTime::currentDateTime(); })
 {
+    auto since = std::make_shared<QElapsedTimer>();
+    since->start();
+    m_monotonic = [since] { return since->elapsed(); };
 }
 
 QWidget *Mdiform::ShowPracticeWindow(const QString &windowName)
@@ -74,11 +81,41 @@ void switchTimer(PracticeWindow &window, bool on)
 
 } // namespace
 
+void Mdiform::setMonotonicClock(MonotonicClock clock)
+{
+    m_monotonic = std::move(clock);
+}
+
+void Mdiform::resetRunTime(PracticeWindow &window)
+{
+    m_timedWindow = &window;
+    m_elapsedMs = 0;
+    m_lastSampleMs = m_monotonic();
+}
+
+void Mdiform::PauseSession(PracticeWindow &window)
+{
+    if (m_timedWindow == &window && m_lastSampleMs)
+        m_elapsedMs += std::clamp<qint64>(m_monotonic() - *m_lastSampleMs, 0, MaxTickGapMs);
+    m_lastSampleMs.reset();
+    switchTimer(window, false);
+}
+
+void Mdiform::ResumeSession(PracticeWindow &window)
+{
+    if (m_timedWindow != &window)
+        resetRunTime(window);
+    else
+        m_lastSampleMs = m_monotonic();
+    switchTimer(window, true);
+}
+
 void Mdiform::StartSession(PracticeWindow &window)
 {
     CorrectCount = 0;
     WrongCount = 0;
     clearBoxes(window);
+    resetRunTime(window);
     if (QComboBox *limits = window.timeLimitList()) {
         // Choosing the limit here is not the user picking one; keep the window's handler out.
         const QSignalBlocker quiet(limits);
@@ -98,6 +135,7 @@ void Mdiform::RestartSession(PracticeWindow &window)
     CorrectCount = 0;
     WrongCount = 0;
     clearBoxes(window);
+    resetRunTime(window);
     switchTimer(window, true);
     if (QComboBox *limits = window.timeLimitList())
         setBox(window, 4, limits->currentText());
@@ -108,7 +146,14 @@ void Mdiform::SessionTick(PracticeWindow &window)
     const qint32 r = CorrectCount;
     const qint32 w = WrongCount;
     const QString limitText = window.timeLimitList() ? window.timeLimitList()->currentText() : QString();
-    const SessionRules::Tick t = SessionRules::tick(r, w, limitText, boxText(window, 4));
+    const qint64 now = m_monotonic();
+    if (m_timedWindow != &window) {
+        resetRunTime(window);
+    } else if (m_lastSampleMs) {
+        m_elapsedMs += std::clamp<qint64>(now - *m_lastSampleMs, 0, MaxTickGapMs);
+    }
+    m_lastSampleMs = now;
+    const SessionRules::Tick t = SessionRules::tick(r, w, limitText, m_elapsedMs);
     setBox(window, 0, t.right);
     setBox(window, 1, t.wrong);
     if (t.accuracy)
@@ -144,12 +189,18 @@ void Mdiform::SessionTick(PracticeWindow &window)
             record.TimeLimit = VbFormat::leadingNumber(limitText);
             StartSession(window);
             started = true;
-            AppendResult(m_main.currentUser().UserName, window.windowName(), record);
+            const SaveResult saved = AppendResult(m_main.currentUserName(), window.windowName(), record);
+            if (!saved)
+                m_main.services().prompter->message(window.asWidget(),
+                                                    QStringLiteral("成绩没有保存。\n") + saved.why,
+                                                    QStringLiteral("错误提示"), Prompter::Buttons::Ok,
+                                                    Prompter::Icon::Warning);
         }
     }
     if (!started)
         StartSession(window);
     switchTimer(window, false);
+    m_lastSampleMs.reset();
 }
 
 void Mdiform::SetArrayVisible(const QList<QWidget *> &array, bool visible)

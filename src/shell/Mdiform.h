@@ -4,6 +4,7 @@
 #include <QList>
 #include <QString>
 #include <functional>
+#include <optional>
 
 class MDIForm1;
 class PracticeWindow;
@@ -30,9 +31,20 @@ public:
     void StartSession(PracticeWindow &window);
     void RestartSession(PracticeWindow &window);
     void SessionTick(PracticeWindow &window);
+    // The window's pause button stops and restarts Timer1 through these, so a pause is not
+    // counted as practice time.
+    void PauseSession(PracticeWindow &window);
+    void ResumeSession(PracticeWindow &window);
 
     // The clock stamped on saved results; tests set a fixed one.
     void setClock(std::function<QDateTime()> clock);
+    // Milliseconds of a clock that never goes back; the run's time is measured on it, sampled at
+    // each tick. Tests hand in one they advance themselves.
+    using MonotonicClock = std::function<qint64()>;
+    void setMonotonicClock(MonotonicClock clock);
+    // A gap between two ticks longer than this is a pause nobody reported or a stalled machine;
+    // neither is typing time.
+    static constexpr qint64 MaxTickGapMs = 1000;
 
     static bool IsChecked(int value) { return value == 1; }
     static void SetArrayVisible(const QList<QWidget *> &array, bool visible);
@@ -45,6 +57,14 @@ public:
     static bool DeleteFolderTree(const QString &path);
 
 private:
+    void resetRunTime(PracticeWindow &window);
+
     MDIForm1 &m_main;
     std::function<QDateTime()> m_clock;
+    MonotonicClock m_monotonic;
+    // The run being timed: compared, never dereferenced.
+    const PracticeWindow *m_timedWindow = nullptr;
+    qint64 m_elapsedMs = 0;
+    std::optional<qint64> m_lastSampleMs; // none while the timer is off
+
 };

@@ -16,26 +16,23 @@ const QStringList &timeLimits()
     return limits;
 }
 
-Tick tick(qint32 r, qint32 w, const QString &limitText, const QString &remainingText)
+Tick tick(qint32 r, qint32 w, const QString &limitText, qint64 elapsedMs)
 {
     Tick t;
-    const double limit = VbFormat::leadingNumber(limitText);
-    const double remaining = VbFormat::leadingNumber(remainingText);
+    const double limitMs = VbFormat::leadingNumber(limitText) * 60000;
     t.right = QString::number(r) + u'个';
     t.wrong = QString::number(w) + u'个';
     const double total = static_cast<double>(r) + static_cast<double>(w);
     if (total != 0)
         t.accuracy = VbFormat::format(r / total * 100, QStringLiteral("00.00")) + u'%';
-    const double elapsed = limit - remaining;
-    if (elapsed != 0) {
-        const double speed = r / elapsed;
-        // A run that somehow gained time gives no sensible speed; keep what the box shows.
+    if (elapsedMs > 0) {
+        const double speed = r / (static_cast<double>(elapsedMs) / 60000);
         if (std::isfinite(speed))
             t.speed = QString::number(VbFormat::roundHalfEven(speed)) + u'个';
     }
-    const double left = remaining - 1.0 / 600;
-    t.remaining = VbFormat::format(left, QStringLiteral(" #0.000"));
-    t.timeUp = left < 0;
+    const double leftMs = limitMs - static_cast<double>(elapsedMs);
+    t.remaining = VbFormat::format(leftMs / 60000, QStringLiteral(" #0.000"));
+    t.timeUp = leftMs < 0;
     return t;
 }
 

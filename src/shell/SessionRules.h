@@ -22,8 +22,9 @@ struct Tick
     bool timeUp = false;
 };
 
-// r and w the counters, limitText Combo1's text, remainingText TxtStatu(4)'s text before the tick.
-Tick tick(qint32 r, qint32 w, const QString &limitText, const QString &remainingText);
+// r and w the counters, limitText Combo1's text, elapsedMs the practice time of the run so far as
+// a monotonic clock measured it (pauses left out).
+Tick tick(qint32 r, qint32 w, const QString &limitText, qint64 elapsedMs);
 
 // The grade message of a speed in the named window; nothing for a window without a grade table.
 std::optional<QString> gradeMessage(const QString &windowName, double speed);

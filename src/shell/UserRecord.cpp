@@ -1,7 +1,9 @@
 #include "UserRecord.h"
 
+#include "Gbk.h"
 #include "ProgramFolder.h"
 #include "RecordFile.h"
+#include "SafeName.h"
 
 UserRecord UserRecord::newUser(const QString &name, const QString &password)
 {
@@ -103,15 +105,28 @@ UserRecord UserRecord::decode(const QByteArray &bytes)
 
 bool IsUsableUserName(const QString &name)
 {
-    if (name.trimmed().isEmpty() || name == u"." || name == u"..")
-        return false;
-    for (const QChar c : name) {
-        if (c.unicode() < 0x20 || c.unicode() == 0x7f)
-            return false;
-        if (QStringView(u"/\\:*?\"<>|").contains(c))
-            return false;
-    }
-    return true;
+    return SafeName::isUsable(name);
+}
+
+std::optional<QString> NewUserNameProblem(const QString &name)
+{
+    // A leading dot hides the record from the user list, so the account could be made twice.
+    if (!SafeName::isUsable(name) || name.startsWith(u'.'))
+        return QStringLiteral("用户名不能以“.”开头，也不能含有 / \\ : * ? \" < > | 或控制字符！");
+    if (name.size() > MaxUserNameLength)
+        return QStringLiteral("用户名不能超过%1个字符！").arg(MaxUserNameLength);
+    const Gbk::Encoded e = Gbk::encode(name);
+    if (!e.ok())
+        return QStringLiteral("用户名中含有无法保存的字符“%1”，请换一个用户名！").arg(e.unencodable);
+    return std::nullopt;
+}
+
+std::optional<QString> NewPasswordProblem(const QString &password)
+{
+    // The characters themselves are not repeated: someone may be looking over the shoulder.
+    if (!Gbk::encode(password).ok())
+        return QStringLiteral("密码中含有无法保存的字符，请换一个密码！");
+    return std::nullopt;
 }
 
 QString UserRecordPath(const QString &name)
@@ -121,10 +136,13 @@ QString UserRecordPath(const QString &name)
     return ProgramFolder::path(u"\\MdbSet\\UserList\\" + name);
 }
 
-bool CreateUserRecord(UserRecord &current, const QString &name, const QString &password)
+SaveResult CreateUserRecord(UserRecord &record, const QString &name, const QString &password)
 {
-    current = UserRecord::newUser(name, password);
-    return SaveUserRecord(current, name);
+    const UserRecord made = UserRecord::newUser(name, password);
+    SaveResult saved = SaveUserRecord(made, name);
+    if (saved)
+        record = made;
+    return saved;
 }
 
 bool LoadUserRecord(UserRecord &current, const QString &name)
@@ -139,10 +157,12 @@ bool LoadUserRecord(UserRecord &current, const QString &name)
     return true;
 }
 
-bool SaveUserRecord(const UserRecord &current, const QString &name)
+SaveResult SaveUserRecord(const UserRecord &current, const QString &name)
 {
     const QString path = UserRecordPath(name);
     if (path.isEmpty())
-        return false;
-    return RecordFile::save(path, current.encode());
+        return SaveResult::failure(QStringLiteral("“%1”不能用作用户记录的文件名。").arg(name));
+    RecordWriter w;
+    transferFields(current, w);
+    return RecordFile::save(path, w);
 }

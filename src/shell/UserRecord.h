@@ -1,7 +1,11 @@
 #pragma once
 
+#include "SaveResult.h"
+
 #include <QByteArray>
 #include <QString>
+
+#include <optional>
 
 // A user's settings and password, stored as one record in "\MdbSet\UserList\" + user name. Fields
 // are in file order; the defaults are those of a new user.
@@ -68,8 +72,15 @@ QString UserRecordPath(const QString &name);
 // Whether a user name can name a record file inside the user list folder.
 bool IsUsableUserName(const QString &name);
 
-// The three record operations act on the record the caller holds (the program's current record).
-// Each reports whether the file was read or written; on failure the record is left as it was.
-bool CreateUserRecord(UserRecord &current, const QString &name, const QString &password);
+inline constexpr int MaxUserNameLength = 32;
+// Why a new account with this name and password cannot be made, or nothing when it can. Stricter
+// than IsUsableUserName: older accounts with longer names must still be able to log in.
+std::optional<QString> NewUserNameProblem(const QString &name);
+std::optional<QString> NewPasswordProblem(const QString &password);
+
+// The record operations act on the record the caller holds. Each reports whether the file was
+// read or written; on failure the record and the file are left as they were.
+SaveResult CreateUserRecord(UserRecord &record, const QString &name, const QString &password);
 bool LoadUserRecord(UserRecord &current, const QString &name);
-bool SaveUserRecord(const UserRecord &current, const QString &name);
+// Refuses a record with text GBK cannot hold instead of storing '?' for it.
+SaveResult SaveUserRecord(const UserRecord &current, const QString &name);

@@ -1,6 +1,7 @@
 #include "FomLogin.h"
 
 #include "MDIForm1.h"
+#include "PasswordBox.h"
 #include "ProgramFolder.h"
 #include "Prompter.h"
 #include "UserRecord.h"
@@ -38,7 +39,7 @@ FomLogin::FomLogin(MDIForm1 &main)
         Text1[i]->setObjectName(indexed("Text1", i));
     }
     for (int i : {1, 2, 3})
-        Text1[i]->setEchoMode(QLineEdit::Password);
+        MaskWithStars(*Text1[i]);
     Text1[4]->setReadOnly(true);
 
     const QStringList captions = {QStringLiteral("新建"), QStringLiteral("删除"),
@@ -192,9 +193,8 @@ void FomLogin::createUser()
         hideNewUserFrame();
         return;
     }
-    if (!IsUsableUserName(name)) {
-        message(QStringLiteral("用户名不能是“.”或“..”，也不能含有 / \\ : * ? \" < > | 或控制字符！"),
-                QStringLiteral("错误提示"));
+    if (const auto problem = NewUserNameProblem(name)) {
+        message(*problem, QStringLiteral("错误提示"));
         return;
     }
     const QString password = Text1[1]->text();
@@ -202,12 +202,21 @@ void FomLogin::createUser()
         message(QStringLiteral("密码小于三位！"), QStringLiteral("错误提示"));
         return;
     }
+    if (const auto problem = NewPasswordProblem(password)) {
+        message(*problem, QStringLiteral("错误提示"));
+        return;
+    }
     if (password != Text1[2]->text()) {
         message(QStringLiteral("密码错误：两次输入的密码不一致！"), QStringLiteral("错误提示："));
         return;
     }
-    if (!CreateUserRecord(m_main.currentUser(), name, password)) {
-        message(QStringLiteral("无法保存新用户的记录，用户没有建立。"), QStringLiteral("错误提示"));
+    // The new user is not logged in: only a login makes a user current, so a user deleted before
+    // logging in cannot be written back at close.
+    UserRecord made;
+    const SaveResult saved = CreateUserRecord(made, name, password);
+    if (!saved) {
+        message(QStringLiteral("无法保存新用户的记录，用户没有建立。\n") + saved.why,
+                QStringLiteral("错误提示"));
         return;
     }
     refreshFile1();
@@ -239,7 +248,7 @@ void FomLogin::logIn()
         Text1[3]->setFocus();
         return;
     }
-    m_main.currentUser() = record;
+    m_main.setCurrentUser(record, name);
     m_main.OpenWindowByName(record.LastWindow);
     accept();
 }
@@ -257,7 +266,12 @@ void FomLogin::deleteUser()
         Text1[3]->setFocus();
         return;
     }
-    QFile::remove(UserRecordPath(name));
+    if (!QFile::remove(UserRecordPath(name))) {
+        message(QStringLiteral("无法删除用户“%1”的记录。").arg(name), QStringLiteral("错误提示"));
+        return;
+    }
+    if (name == m_main.currentUserName())
+        m_main.clearCurrentUser();
     Text1[4]->clear();
     refreshFile1();
 }

@@ -1,6 +1,7 @@
 #include "FomPassWord.h"
 
 #include "MDIForm1.h"
+#include "PasswordBox.h"
 
 #include <QKeyEvent>
 #include <QLineEdit>
@@ -16,7 +17,7 @@ FomPassWord::FomPassWord(MDIForm1 &main)
     Text1 = new QLineEdit(this);
     Text1->setObjectName(QStringLiteral("Text1"));
     Text1->setAccessibleName(QStringLiteral("管理员密码"));
-    Text1->setEchoMode(QLineEdit::Password);
+    MaskWithStars(*Text1);
     QFont font = Text1->font();
     font.setPointSizeF(14.25);
     Text1->setFont(font);

@@ -18,8 +18,6 @@ private Q_SLOTS:
     void roundHalfEven();
     void leadingNumber_data();
     void leadingNumber();
-    void countDownEndsOnTheRightTick_data();
-    void countDownEndsOnTheRightTick();
     void dayNumbers();
     void dayFractions();
     void randomRepeatsFromStartAndStaysInRange();
@@ -97,34 +95,6 @@ void TestPlatformNumbers::leadingNumber()
     QFETCH(QString, text);
     QFETCH(double, value);
     QCOMPARE(VbFormat::leadingNumber(text), value);
-}
-
-void TestPlatformNumbers::countDownEndsOnTheRightTick_data()
-{
-    QTest::addColumn<int>("minutes");
-    QTest::addColumn<int>("ticks");
-    QTest::addRow("3 minutes") << 3 << 1501;
-    QTest::addRow("5 minutes") << 5 << 2501;
-    QTest::addRow("30 minutes") << 30 << 15001;
-}
-
-// The remaining time lives only as the text of a box: each tick reads it back, subtracts a tenth
-// of a second and writes it with three decimals.
-void TestPlatformNumbers::countDownEndsOnTheRightTick()
-{
-    QFETCH(int, minutes);
-    QFETCH(int, ticks);
-    QString box = QString::number(minutes) + u"分钟"_s;
-    int tick = 0;
-    for (;;) {
-        ++tick;
-        const double next = VbFormat::leadingNumber(box) - 1.0 / 600;
-        box = VbFormat::format(next, u" #0.000"_s);
-        if (VbFormat::leadingNumber(box) < 0)
-            break;
-        QVERIFY(tick < 100000);
-    }
-    QCOMPARE(tick, ticks);
 }
 
 void TestPlatformNumbers::dayNumbers()

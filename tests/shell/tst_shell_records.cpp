@@ -74,6 +74,11 @@ private Q_SLOTS:
     void loadOfMissingRecordCreatesItEmpty();
     void unusableNames_data();
     void unusableNames();
+    void newAccountRules_data();
+    void newAccountRules();
+    void saveRefusesWhatGbkCannotHold_data();
+    void saveRefusesWhatGbkCannotHold();
+    void failedSaveSaysWhyAndKeepsTheFile();
     void adminSettingsLayoutAndModes_data();
     void adminSettingsLayoutAndModes();
     void adminSettingsMissingFileReadsEmpty();
@@ -209,10 +214,87 @@ void TestShellRecords::unusableNames()
     TempProgramFolder folder;
     QCOMPARE(IsUsableUserName(name), usable);
     UserRecord r;
-    QCOMPARE(CreateUserRecord(r, name, u"abc"_s), usable);
+    QCOMPARE(CreateUserRecord(r, name, u"abc"_s).ok(), usable);
     const int expected = usable ? 1 : 0;
     QCOMPARE(QDir(folder.root() + u"/MdbSet/UserList"_s).entryList(QDir::Files).size(), expected);
     QCOMPARE(QDir(folder.root() + u"/MdbSet"_s).entryList(QDir::Files), QStringList());
+}
+
+void TestShellRecords::newAccountRules_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("password");
+    QTest::addColumn<QString>("problem"); // a part of the message; empty = the account can be made
+    QTest::addRow("chinese name") << u"王小明"_s << u"abc"_s << QString();
+    QTest::addRow("32 characters") << QString(32, u'a') << QString() << QString();
+    QTest::addRow("33 characters") << QString(33, u'a') << QString() << u"不能超过32个字符"_s;
+    QTest::addRow("korean name") << u"한글"_s << u"abc"_s << u"无法保存的字符“한글”"_s;
+    QTest::addRow("emoji in name") << u"ann😀"_s << u"abc"_s << u"无法保存的字符"_s;
+    QTest::addRow("leading dot") << u".x"_s << u"abc"_s << u"不能以“.”开头"_s;
+    QTest::addRow("dot dot") << u".."_s << u"abc"_s << u"不能以“.”开头"_s;
+    QTest::addRow("separator") << u"a/b"_s << u"abc"_s << u"不能以“.”开头"_s;
+    QTest::addRow("korean password") << u"ann"_s << u"비밀번호"_s << u"密码中含有无法保存的字符"_s;
+}
+
+// What the login window refuses before it writes anything.
+void TestShellRecords::newAccountRules()
+{
+    QFETCH(QString, name);
+    QFETCH(QString, password);
+    QFETCH(QString, problem);
+    std::optional<QString> said = NewUserNameProblem(name);
+    if (!said)
+        said = NewPasswordProblem(password);
+    if (problem.isEmpty()) {
+        QVERIFY2(!said, qPrintable(said.value_or(QString())));
+        return;
+    }
+    QVERIFY(said);
+    QVERIFY2(said->contains(problem), qPrintable(*said));
+    // The password itself is never repeated back.
+    QVERIFY(password.isEmpty() || !said->contains(password));
+}
+
+void TestShellRecords::saveRefusesWhatGbkCannotHold_data()
+{
+    QTest::addColumn<QString>("customKeys");
+    QTest::addColumn<QString>("personal");
+    QTest::addRow("korean keys") << u"한"_s << QString();
+    QTest::addRow("emoji in personal data") << QString() << u"我😀"_s;
+}
+
+// A field stored as "?" would be lost in silence; the save fails instead and the file stays.
+void TestShellRecords::saveRefusesWhatGbkCannotHold()
+{
+    QFETCH(QString, customKeys);
+    QFETCH(QString, personal);
+    TempProgramFolder folder;
+    UserRecord r;
+    QVERIFY(CreateUserRecord(r, u"ann"_s, u"abc"_s).ok());
+    const QByteArray before = folder.readBytes(u"MdbSet/UserList/ann"_s);
+    r.CustomKeys = customKeys;
+    r.PersonalData = personal;
+    const SaveResult saved = SaveUserRecord(r, u"ann"_s);
+    QVERIFY(!saved.ok());
+    QVERIFY2(saved.why.contains(u"无法保存的字符"_s), qPrintable(saved.why));
+    QCOMPARE(folder.readBytes(u"MdbSet/UserList/ann"_s), before);
+}
+
+void TestShellRecords::failedSaveSaysWhyAndKeepsTheFile()
+{
+    TempProgramFolder folder;
+    UserRecord r = UserRecord::newUser(u"ann"_s, QString());
+    // No user list folder: a file stands where it should be.
+    QVERIFY(QDir(folder.root() + u"/MdbSet/UserList"_s).removeRecursively());
+    folder.writeBytes(u"MdbSet/UserList"_s, "not a folder");
+    const SaveResult saved = SaveUserRecord(r, u"ann"_s);
+    QVERIFY(!saved.ok());
+    QVERIFY2(saved.why.contains(u"UserList"_s), qPrintable(saved.why));
+    QCOMPARE(folder.readBytes(u"MdbSet/UserList"_s), QByteArray("not a folder"));
+
+    UserRecord made = UserRecord::newUser(u"kept"_s, QString());
+    QVERIFY(!CreateUserRecord(made, u"bo"_s, u"abc"_s).ok());
+    QCOMPARE(made.UserName, u"kept"_s);
 }
 
 void TestShellRecords::adminSettingsLayoutAndModes_data()

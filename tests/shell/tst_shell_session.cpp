@@ -8,6 +8,7 @@
 #include "SysKnot.h"
 #include "TempProgramFolder.h"
 #include "TestPracticeWindow.h"
+#include "VbFormat.h"
 
 #include <QAction>
 #include <QComboBox>
@@ -32,8 +33,10 @@ private Q_SLOTS:
     void pickingALimitRestartsWithIt();
     void runEndsOnTheRightTick_data();
     void runEndsOnTheRightTick();
-    void tickBoxTexts_data();
-    void tickBoxTexts();
+    void tickRules_data();
+    void tickRules();
+    void oneTickFillsTheBoxes();
+    void pauseIsNotPracticeTime();
     void gradeTables_data();
     void gradeTables();
     void timeUpSavedRun();
@@ -41,13 +44,19 @@ private Q_SLOTS:
     void runWithoutKeystrokes();
     void windowWithoutGradeTableOnlyWaits();
     void savingCreatesMissingResultsFolder();
+    void resultGoesUnderTheLoginName();
+    void failedResultSaveIsReported();
     void extraStatusBoxesAreEmptiedToo();
     void selectedIndexHelpers();
 
 private:
     TestPracticeWindow *open(const QString &name, int boxes = 5);
+    // One timer tick, `ms` after the previous one on the injected clock.
+    void tick(TestPracticeWindow &window, qint64 ms = 100);
     // Ticks until the timer stops; the number of ticks it took.
-    int runOut(TestPracticeWindow &window);
+    int runOut(TestPracticeWindow &window, qint64 ms = 100);
+
+    qint64 m_now = 0;
 
     std::unique_ptr<TempProgramFolder> m_folder;
     std::unique_ptr<ScriptedPrompter> m_prompter;
@@ -63,9 +72,11 @@ void TestShellSession::init()
     m_sound = std::make_unique<RecordingSoundPlayer>();
     m_shell = std::make_unique<RecordingShell>();
     m_main = std::make_unique<MDIForm1>(PlatformServices{m_prompter.get(), m_sound.get(), m_shell.get()});
-    m_main->currentUser() = UserRecord::newUser(u"ann"_s, QString());
+    m_main->setCurrentUser(UserRecord::newUser(u"ann"_s, QString()), u"ann"_s);
     QDir(m_folder->root()).mkpath(u"MdbSet/UserMdb/ann"_s);
     m_main->engine().setClock([] { return QDateTime(QDate(2026, 12, 11), QTime(12, 0)); });
+    m_now = 0;
+    m_main->engine().setMonotonicClock([this] { return m_now; });
 }
 
 void TestShellSession::cleanup()
@@ -82,11 +93,17 @@ TestPracticeWindow *TestShellSession::open(const QString &name, int boxes)
     return static_cast<TestPracticeWindow *>(m_main->ShowPracticeWindow(name));
 }
 
-int TestShellSession::runOut(TestPracticeWindow &window)
+void TestShellSession::tick(TestPracticeWindow &window, qint64 ms)
+{
+    m_now += ms;
+    m_main->engine().SessionTick(window);
+}
+
+int TestShellSession::runOut(TestPracticeWindow &window, qint64 ms)
 {
     int ticks = 0;
     while (window.Timer1->isActive() && ticks < 100000) {
-        m_main->engine().SessionTick(window);
+        tick(window, ms);
         ++ticks;
     }
     return ticks;
@@ -117,7 +134,7 @@ void TestShellSession::startFillsTheLimitsOnceAndRuns()
 void TestShellSession::pickingALimitRestartsWithIt()
 {
     TestPracticeWindow *w = open(u"FomTT"_s);
-    m_main->engine().SessionTick(*w);
+    tick(*w);
     m_main->engine().CorrectCount = 9;
     m_main->engine().WrongCount = 2;
     w->Timer1->stop();
@@ -127,83 +144,128 @@ void TestShellSession::pickingALimitRestartsWithIt()
     QCOMPARE(m_main->engine().CorrectCount, 0);
     QCOMPARE(m_main->engine().WrongCount, 0);
     QVERIFY(w->Timer1->isActive());
-    m_main->engine().SessionTick(*w);
+    tick(*w);
     QCOMPARE(w->TxtStatu[4]->text(), u" 9.998"_s);
 }
 
 void TestShellSession::runEndsOnTheRightTick_data()
 {
     QTest::addColumn<int>("limitIndex");
+    QTest::addColumn<int>("tickMs");
     QTest::addColumn<int>("ticks");
-    QTest::addRow("3 minutes") << 0 << 1501;
-    QTest::addRow("5 minutes") << 1 << 2501;
-    QTest::addRow("8 minutes") << 2 << 4001;
+    // The run lasts its limit in time, however often the timer manages to tick.
+    QTest::addRow("3 minutes") << 0 << 100 << 1801;
+    QTest::addRow("5 minutes") << 1 << 100 << 3001;
+    QTest::addRow("8 minutes") << 2 << 100 << 4801;
+    QTest::addRow("3 minutes, late ticks") << 0 << 250 << 721;
+    QTest::addRow("30 minutes, ticks a second apart") << 7 << 1000 << 1801;
 }
 
 void TestShellSession::runEndsOnTheRightTick()
 {
     QFETCH(int, limitIndex);
+    QFETCH(int, tickMs);
     QFETCH(int, ticks);
     TestPracticeWindow *w = open(u"FomTT"_s);
     w->Combo1->setCurrentIndex(limitIndex);
+    const qint64 started = m_now;
     for (int i = 1; i < ticks; ++i)
-        m_main->engine().SessionTick(*w);
+        tick(*w, tickMs);
+    QCOMPARE(m_now - started, qint64(VbFormat::leadingNumber(w->Combo1->currentText()) * 60000));
     QVERIFY(w->Timer1->isActive());
     QCOMPARE(w->TxtStatu[4]->text(), u" 0.000"_s);
     QVERIFY(m_prompter->calls().isEmpty());
-    m_main->engine().SessionTick(*w);
+    tick(*w, tickMs);
     QVERIFY(!w->Timer1->isActive());
     QCOMPARE(m_prompter->calls().size(), 1);
 }
 
-void TestShellSession::tickBoxTexts_data()
+void TestShellSession::tickRules_data()
 {
     QTest::addColumn<int>("right");
     QTest::addColumn<int>("wrong");
     QTest::addColumn<QString>("limit");
-    QTest::addColumn<QString>("remaining");
-    QTest::addColumn<QString>("accuracy"); // "-" = box keeps its text
+    QTest::addColumn<int>("elapsedMs");
+    QTest::addColumn<QString>("accuracy"); // "-" = the box keeps its text
     QTest::addColumn<QString>("speed");
-    QTest::addColumn<QString>("newRemaining");
+    QTest::addColumn<QString>("remaining");
+    QTest::addColumn<bool>("timeUp");
 
-    QTest::addRow("first tick") << 0 << 0 << u"5分钟"_s << u"5分钟"_s << u"-"_s << u"-"_s << u" 4.998"_s;
-    QTest::addRow("small accuracy") << 11 << 189 << u"5分钟"_s << u" 4.000"_s << u"05.50%"_s
-                                    << u"11个"_s << u" 3.998"_s;
-    QTest::addRow("all right") << 5 << 0 << u"5分钟"_s << u" 4.500"_s << u"100.00%"_s << u"10个"_s
-                               << u" 4.498"_s;
-    QTest::addRow("half to even down") << 5 << 1 << u"3分钟"_s << u" 1.000"_s << u"83.33%"_s
-                                       << u"2个"_s << u" 0.998"_s;
-    QTest::addRow("half to even up") << 7 << 0 << u"3分钟"_s << u" 1.000"_s << u"100.00%"_s
-                                     << u"4个"_s << u" 0.998"_s;
-    QTest::addRow("ten minutes") << 0 << 3 << u"10分钟"_s << u"10分钟"_s << u"00.00%"_s << u"-"_s
-                                 << u" 9.998"_s;
-    QTest::addRow("last shown") << 1 << 0 << u"3分钟"_s << u" 0.002"_s << u"100.00%"_s << u"0个"_s
-                                << u" 0.000"_s;
+    QTest::addRow("nothing elapsed") << 3 << 0 << u"5分钟"_s << 0 << u"100.00%"_s << u"-"_s
+                                     << u" 5.000"_s << false;
+    QTest::addRow("first tick") << 0 << 0 << u"5分钟"_s << 100 << u"-"_s << u"0个"_s << u" 4.998"_s
+                                << false;
+    QTest::addRow("small accuracy") << 11 << 189 << u"5分钟"_s << 60000 << u"05.50%"_s << u"11个"_s
+                                    << u" 4.000"_s << false;
+    QTest::addRow("all right") << 5 << 0 << u"5分钟"_s << 30000 << u"100.00%"_s << u"10个"_s
+                               << u" 4.500"_s << false;
+    QTest::addRow("half to even down") << 5 << 1 << u"3分钟"_s << 120000 << u"83.33%"_s << u"2个"_s
+                                       << u" 1.000"_s << false;
+    QTest::addRow("half to even up") << 7 << 0 << u"3分钟"_s << 120000 << u"100.00%"_s << u"4个"_s
+                                     << u" 1.000"_s << false;
+    QTest::addRow("ten minutes") << 0 << 3 << u"10分钟"_s << 100 << u"00.00%"_s << u"0个"_s
+                                 << u" 9.998"_s << false;
+    QTest::addRow("limit reached") << 1 << 0 << u"3分钟"_s << 180000 << u"100.00%"_s << u"0个"_s
+                                   << u" 0.000"_s << false;
+    QTest::addRow("limit passed") << 600 << 0 << u"3分钟"_s << 180100 << u"100.00%"_s << u"200个"_s
+                                  << u"-"_s << true;
 }
 
-void TestShellSession::tickBoxTexts()
+void TestShellSession::tickRules()
 {
     QFETCH(int, right);
     QFETCH(int, wrong);
     QFETCH(QString, limit);
-    QFETCH(QString, remaining);
+    QFETCH(int, elapsedMs);
     QFETCH(QString, accuracy);
     QFETCH(QString, speed);
-    QFETCH(QString, newRemaining);
+    QFETCH(QString, remaining);
+    QFETCH(bool, timeUp);
+    const SessionRules::Tick t = SessionRules::tick(right, wrong, limit, elapsedMs);
+    QCOMPARE(t.right, QString::number(right) + u'个');
+    QCOMPARE(t.wrong, QString::number(wrong) + u'个');
+    QCOMPARE(t.accuracy.value_or(u"-"_s), accuracy);
+    QCOMPARE(t.speed.value_or(u"-"_s), speed);
+    if (remaining != u"-")
+        QCOMPARE(t.remaining, remaining);
+    QCOMPARE(t.timeUp, timeUp);
+}
+
+void TestShellSession::oneTickFillsTheBoxes()
+{
     TestPracticeWindow *w = open(u"FomTT"_s);
-    w->Combo1->setCurrentIndex(w->Combo1->findText(limit));
     w->TxtStatu[2]->setText(u"old"_s);
-    w->TxtStatu[3]->setText(u"old"_s);
-    w->TxtStatu[4]->setText(remaining);
-    m_main->engine().CorrectCount = right;
-    m_main->engine().WrongCount = wrong;
-    m_main->engine().SessionTick(*w);
-    QCOMPARE(w->TxtStatu[0]->text(), QString::number(right) + u'个');
-    QCOMPARE(w->TxtStatu[1]->text(), QString::number(wrong) + u'个');
-    QCOMPARE(w->TxtStatu[2]->text(), accuracy == u"-" ? u"old"_s : accuracy);
-    QCOMPARE(w->TxtStatu[3]->text(), speed == u"-" ? u"old"_s : speed);
-    QCOMPARE(w->TxtStatu[4]->text(), newRemaining);
+    m_main->engine().CorrectCount = 5;
+    for (int i = 0; i < 300; ++i)
+        tick(*w);
+    QCOMPARE(w->TxtStatu[0]->text(), u"5个"_s);
+    QCOMPARE(w->TxtStatu[1]->text(), u"0个"_s);
+    QCOMPARE(w->TxtStatu[2]->text(), u"100.00%"_s);
+    QCOMPARE(w->TxtStatu[3]->text(), u"10个"_s);
+    QCOMPARE(w->TxtStatu[4]->text(), u" 4.500"_s);
     QVERIFY(w->Timer1->isActive());
+}
+
+void TestShellSession::pauseIsNotPracticeTime()
+{
+    TestPracticeWindow *w = open(u"FomTT"_s);
+    for (int i = 0; i < 10; ++i)
+        tick(*w);
+    QCOMPARE(w->TxtStatu[4]->text(), u" 4.983"_s); // 1 s gone
+    m_main->engine().PauseSession(*w);
+    QVERIFY(!w->Timer1->isActive());
+    m_now += 60000;
+    m_main->engine().ResumeSession(*w);
+    QVERIFY(w->Timer1->isActive());
+    tick(*w, 200);
+    QCOMPARE(w->TxtStatu[4]->text(), u" 4.980"_s); // 1.2 s
+
+    // A stop nobody reported counts no more than a short stall.
+    w->Timer1->stop();
+    m_now += 60000;
+    w->Timer1->start();
+    tick(*w);
+    QCOMPARE(w->TxtStatu[4]->text(), u" 4.963"_s); // 1.2 s and 1 s at most for the gap
 }
 
 void TestShellSession::gradeTables_data()
@@ -255,7 +317,7 @@ void TestShellSession::timeUpSavedRun()
     m_main->engine().CorrectCount = 600;
     m_main->engine().WrongCount = 10;
     m_prompter->planAnswer(Prompter::Answer::Yes);
-    QCOMPARE(runOut(*w), 1501);
+    QCOMPARE(runOut(*w), 1801);
 
     QCOMPARE(m_prompter->calls().size(), 1);
     const ScriptedPrompter::Call call = m_prompter->calls().first();
@@ -308,11 +370,11 @@ void TestShellSession::runWithoutKeystrokes()
 {
     TestPracticeWindow *w = open(u"FomEnglish"_s);
     w->Combo1->setCurrentIndex(0);
-    for (int i = 0; i < 1500; ++i)
-        m_main->engine().SessionTick(*w);
+    for (int i = 0; i < 1800; ++i)
+        tick(*w);
     QCOMPARE(w->TxtStatu[2]->text(), QString());
     QCOMPARE(w->TxtStatu[3]->text(), u"0个"_s);
-    m_main->engine().SessionTick(*w);
+    tick(*w);
     QCOMPARE(m_prompter->messageTexts(), QStringList{u"每分钟0个\r\n不及格，加把劲呀，老兄!"_s});
 }
 
@@ -321,7 +383,7 @@ void TestShellSession::windowWithoutGradeTableOnlyWaits()
     TestPracticeWindow *w = open(u"FomOther"_s);
     w->Combo1->setCurrentIndex(0);
     m_main->engine().CorrectCount = 50;
-    QCOMPARE(runOut(*w), 1501);
+    QCOMPARE(runOut(*w), 1801);
     QVERIFY(m_prompter->calls().isEmpty());
     QCOMPARE(QDir(m_folder->path(u"MdbSet/UserMdb/ann"_s)).entryList(QDir::Files), QStringList());
     QCOMPARE(m_main->engine().CorrectCount, 0);
@@ -331,7 +393,7 @@ void TestShellSession::windowWithoutGradeTableOnlyWaits()
 
 void TestShellSession::savingCreatesMissingResultsFolder()
 {
-    m_main->currentUser() = UserRecord::newUser(u"bo"_s, QString());
+    m_main->setCurrentUser(UserRecord::newUser(u"bo"_s, QString()), u"bo"_s);
     TestPracticeWindow *w = open(u"FomWT"_s, 6);
     w->Combo1->setCurrentIndex(0);
     m_main->engine().CorrectCount = 150;
@@ -341,6 +403,41 @@ void TestShellSession::savingCreatesMissingResultsFolder()
     const QList<ResultRecord> saved = ReadResults(u"bo"_s, u"FomWT"_s);
     QCOMPARE(saved.size(), 1);
     QCOMPARE(saved[0].Speed, 50);
+}
+
+// A name field that did not survive GBK ("??") must not send the run to a folder of that name.
+void TestShellSession::resultGoesUnderTheLoginName()
+{
+    m_main->setCurrentUser(UserRecord::newUser(u"??"_s, QString()), u"ann"_s);
+    TestPracticeWindow *w = open(u"FomTT"_s);
+    w->Combo1->setCurrentIndex(0);
+    m_prompter->planAnswer(Prompter::Answer::Yes);
+    runOut(*w);
+    QCOMPARE(ReadResults(u"ann"_s, u"FomTT"_s).size(), 1);
+    QCOMPARE(QDir(m_folder->path(u"MdbSet/UserMdb"_s)).entryList(QDir::Dirs | QDir::NoDotAndDotDot),
+             QStringList{u"ann"_s});
+}
+
+void TestShellSession::failedResultSaveIsReported()
+{
+    // A file where the results folder should be: the run cannot be written.
+    QVERIFY(QDir(m_folder->path(u"MdbSet/UserMdb/ann"_s)).removeRecursively());
+    m_folder->writeBytes(u"MdbSet/UserMdb/ann"_s, "x");
+    TestPracticeWindow *w = open(u"FomTT"_s);
+    w->Combo1->setCurrentIndex(0);
+    m_main->engine().CorrectCount = 400;
+    m_prompter->planAnswer(Prompter::Answer::Yes);
+    m_prompter->planAnswer(Prompter::Answer::Ok);
+    runOut(*w);
+    QCOMPARE(m_prompter->calls().size(), 2);
+    const ScriptedPrompter::Call failed = m_prompter->calls().at(1);
+    QCOMPARE(failed.title, u"错误提示"_s);
+    QVERIFY2(failed.text.startsWith(u"成绩没有保存。\n"_s), qPrintable(failed.text));
+    QVERIFY2(failed.text.contains(u"ann"_s), qPrintable(failed.text));
+    QCOMPARE(m_folder->readBytes(u"MdbSet/UserMdb/ann"_s), QByteArray("x"));
+    // The window still goes back to waiting for the next run.
+    QVERIFY(!w->Timer1->isActive());
+    QCOMPARE(w->CmdShowSet0->text(), u"开始"_s);
 }
 
 void TestShellSession::extraStatusBoxesAreEmptiedToo()

@@ -32,7 +32,10 @@ void TempProgramFolder::writeText(const QString &relative, const QString &text) 
 {
     const QString p = path(relative);
     QDir().mkpath(QFileInfo(p).absolutePath());
-    TextFile::write(p, text);
+    const TextFile::WriteResult written = TextFile::write(p, text);
+    // A fixture that did not land would make every assertion after it meaningless.
+    if (!written.ok)
+        qFatal("fixture %s not written: %s", qPrintable(p), qPrintable(written.error));
 }
 
 void TempProgramFolder::writeBytes(const QString &relative, const QByteArray &bytes) const
@@ -40,8 +43,8 @@ void TempProgramFolder::writeBytes(const QString &relative, const QByteArray &by
     const QString p = path(relative);
     QDir().mkpath(QFileInfo(p).absolutePath());
     QFile f(p);
-    if (f.open(QIODevice::WriteOnly))
-        f.write(bytes);
+    if (!f.open(QIODevice::WriteOnly) || f.write(bytes) != bytes.size() || !f.flush())
+        qFatal("fixture %s not written: %s", qPrintable(p), qPrintable(f.errorString()));
 }
 
 QByteArray TempProgramFolder::readBytes(const QString &relative) const

@@ -46,6 +46,10 @@ private Q_SLOTS:
     void failedLoginLeavesNothingBehindForTheNextUser();
     void deleteNeedsTheUsersOwnPassword();
     void leavingClosesTheMainWindow();
+    void userDeletedBeforeLoginStaysDeleted();
+    void closeSaysWhenTheRecordCannotBeSaved();
+    void recordIsSavedUnderTheLoginName();
+    void passwordsShowStars();
     void newUserStartsPractisesAndIsSaved();
     void adminPassword_data();
     void adminPassword();
@@ -123,7 +127,7 @@ void TestUsersLogin::newUserRules_data()
     QTest::addColumn<QString>("message"); // empty: no message
     QTest::addColumn<QString>("title");
     QTest::addColumn<bool>("created");
-    const QString badName = u"用户名不能是“.”或“..”，也不能含有 / \\ : * ? \" < > | 或控制字符！"_s;
+    const QString badName = u"用户名不能以“.”开头，也不能含有 / \\ : * ? \" < > | 或控制字符！"_s;
 
     QTest::addRow("plain") << QStringList() << u"王小明"_s << u"abc"_s << u"abc"_s << QString() << QString() << true;
     QTest::addRow("empty password") << QStringList{u"bo"_s} << u"ann"_s << QString() << QString()
@@ -148,6 +152,19 @@ void TestUsersLogin::newUserRules_data()
                              << u"错误提示"_s << false;
     QTest::addRow("control character") << QStringList() << u"a\tb"_s << QString() << QString()
                                        << badName << u"错误提示"_s << false;
+    // Hidden from the list, so it could be made again over itself.
+    QTest::addRow("leading dot") << QStringList() << u".x"_s << u"abc"_s << u"abc"_s << badName
+                                 << u"错误提示"_s << false;
+    QTest::addRow("korean name") << QStringList() << u"한글"_s << u"abc"_s << u"abc"_s
+                                 << u"用户名中含有无法保存的字符“한글”，请换一个用户名！"_s << u"错误提示"_s
+                                 << false;
+    QTest::addRow("too long") << QStringList() << QString(33, u'名') << QString() << QString()
+                              << u"用户名不能超过32个字符！"_s << u"错误提示"_s << false;
+    QTest::addRow("longest") << QStringList() << QString(32, u'名') << QString() << QString()
+                             << QString() << QString() << true;
+    QTest::addRow("korean password") << QStringList() << u"ann"_s << u"비밀번호"_s << u"비밀번호"_s
+                                     << u"密码中含有无法保存的字符，请换一个密码！"_s << u"错误提示"_s
+                                     << false;
 }
 
 void TestUsersLogin::newUserRules()
@@ -167,8 +184,8 @@ void TestUsersLogin::newUserRules()
     login.Command1[0]->click();
     commit(login.Text1[0], name);
     QCOMPARE(login.Text1[0]->text(), name);
-    QTest::keyClicks(login.Text1[1], password);
-    QTest::keyClicks(login.Text1[2], again);
+    commit(login.Text1[1], password);
+    commit(login.Text1[2], again);
     login.Command1[3]->click();
 
     QCOMPARE(m_prompter->messageTexts(), message.isEmpty() ? QStringList() : QStringList{message});
@@ -182,7 +199,9 @@ void TestUsersLogin::newUserRules()
         QStringList after = before + QStringList{name};
         after.sort();
         QCOMPARE(files(), after);
-        QCOMPARE(m_main->currentUser(), UserRecord::newUser(name, password));
+        // Made, not logged in.
+        QCOMPARE(m_main->currentUser(), UserRecord());
+        QCOMPARE(m_main->currentUserName(), QString());
         QCOMPARE(m_folder->readBytes(u"MdbSet/UserList/"_s + name), UserRecord::newUser(name, password).encode());
         QVERIFY(QFileInfo(m_folder->path(u"MdbSet/UserMdb/"_s + name)).isDir());
         QCOMPARE(login.Text1[4]->text(), name);
@@ -282,8 +301,9 @@ void TestUsersLogin::failedLoginLeavesNothingBehindForTheNextUser()
     login.Command1[0]->click();
     QTest::keyClicks(login.Text1[0], u"bo"_s);
     login.Command1[3]->click();
-    QCOMPARE(m_main->currentUser(), UserRecord::newUser(u"bo"_s, QString()));
-    QCOMPARE(UserRecord::decode(m_folder->readBytes(u"MdbSet/UserList/bo"_s)).ArticlePage, 0);
+    QCOMPARE(m_main->currentUser(), UserRecord());
+    QCOMPARE(UserRecord::decode(m_folder->readBytes(u"MdbSet/UserList/bo"_s)),
+             UserRecord::newUser(u"bo"_s, QString()));
 }
 
 void TestUsersLogin::deleteNeedsTheUsersOwnPassword()
@@ -321,6 +341,87 @@ void TestUsersLogin::leavingClosesTheMainWindow()
     QVERIFY(!login.isVisible());
     QVERIFY(!m_main->isVisible());
     QCOMPARE(files(), QStringList());
+}
+
+void TestUsersLogin::userDeletedBeforeLoginStaysDeleted()
+{
+    m_main->show();
+    FomLogin login(*m_main);
+    login.show();
+    login.Command1[0]->click();
+    QTest::keyClicks(login.Text1[0], u"dave"_s);
+    QTest::keyClicks(login.Text1[1], u"pwd"_s);
+    QTest::keyClicks(login.Text1[2], u"pwd"_s);
+    login.Command1[3]->click();
+    QCOMPARE(files(), QStringList{u"dave"_s});
+    QTest::keyClicks(login.Text1[3], u"pwd"_s);
+    login.Command1[1]->click();
+    QCOMPARE(files(), QStringList());
+    login.Command1[5]->click();
+    QVERIFY(!m_main->isVisible());
+    QCOMPARE(files(), QStringList());
+    QVERIFY(m_prompter->calls().isEmpty());
+}
+
+void TestUsersLogin::closeSaysWhenTheRecordCannotBeSaved()
+{
+    addUser(u"ann"_s, QString());
+    {
+        FomLogin login(*m_main);
+        login.File1->setCurrentRow(0);
+        login.Command1[2]->click();
+    }
+    QCOMPARE(m_main->currentUserName(), u"ann"_s);
+    m_main->show();
+    m_main->currentUser().GameFontSize = 40;
+    // The record cannot be replaced: a folder stands where its temporary file would go.
+    const QByteArray before = m_folder->readBytes(u"MdbSet/UserList/ann"_s);
+    QVERIFY(QDir(m_folder->path(u"MdbSet/UserList"_s)).rename(u"ann"_s, u"ann.keep"_s));
+    QVERIFY(QDir(m_folder->path(u"MdbSet/UserList"_s)).mkdir(u"ann"_s));
+
+    m_prompter->planAnswer(Prompter::Answer::No);
+    m_main->close();
+    QVERIFY(m_main->isVisible()); // the user chose to stay
+    QCOMPARE(m_prompter->titles(), QStringList{u"错误提示"_s});
+    const QString said = m_prompter->messageTexts().value(0);
+    QVERIFY2(said.startsWith(u"无法保存用户“ann”的设置"_s), qPrintable(said));
+    QVERIFY2(said.contains(u"UserList"_s), qPrintable(said));
+
+    m_prompter->planAnswer(Prompter::Answer::Yes);
+    m_main->close();
+    QVERIFY(!m_main->isVisible());
+    QCOMPARE(m_prompter->calls().size(), 2);
+    QCOMPARE(m_folder->readBytes(u"MdbSet/UserList/ann.keep"_s), before);
+}
+
+// A record whose name field reads back differently ("??" of an older version) is saved where it
+// was read, never as a new user of that name.
+void TestUsersLogin::recordIsSavedUnderTheLoginName()
+{
+    UserRecord r = UserRecord::newUser(u"??"_s, QString());
+    m_folder->writeBytes(u"MdbSet/UserList/ann"_s, r.encode());
+    FomLogin login(*m_main);
+    login.File1->setCurrentRow(0);
+    login.Command1[2]->click();
+    m_main->currentUser().DrillIndex = 4;
+    m_main->close();
+    QCOMPARE(files(), QStringList{u"ann"_s});
+    QCOMPARE(UserRecord::decode(m_folder->readBytes(u"MdbSet/UserList/ann"_s)).DrillIndex, 4);
+}
+
+void TestUsersLogin::passwordsShowStars()
+{
+    FomLogin login(*m_main);
+    login.Command1[0]->click();
+    for (int i : {1, 2, 3}) {
+        QTest::keyClicks(login.Text1[i], u"abc"_s);
+        QCOMPARE(login.Text1[i]->displayText(), u"***"_s);
+    }
+    QTest::keyClicks(login.Text1[0], u"abc"_s);
+    QCOMPARE(login.Text1[0]->displayText(), u"abc"_s);
+    FomPassWord prompt(*m_main);
+    QTest::keyClicks(prompt.Text1, u"abcd"_s);
+    QCOMPARE(prompt.Text1->displayText(), u"****"_s);
 }
 
 void TestUsersLogin::newUserStartsPractisesAndIsSaved()
