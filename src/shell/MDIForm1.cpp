@@ -327,7 +327,9 @@ QWidget *MDIForm1::openWindow(const QString &windowName)
         return nullptr;
     if (window->objectName().isEmpty())
         window->setObjectName(windowName);
-    QMdiSubWindow *sub = m_area->addSubWindow(window);
+    // Borderless and without a control box: the menus choose the window, not buttons in the menu bar.
+    QMdiSubWindow *sub = m_area->addSubWindow(window, Qt::SubWindow | Qt::FramelessWindowHint);
+    sub->setSystemMenu(nullptr);
     sub->setAttribute(Qt::WA_DeleteOnClose);
     m_openSub = sub;
     m_openName = windowName;

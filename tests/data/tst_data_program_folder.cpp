@@ -280,6 +280,24 @@ private Q_SLOTS:
         }
     }
 
+    void desktopIcons_data()
+    {
+        QTest::addColumn<int>("size");
+        QTest::addRow("48") << 48;
+        QTest::addRow("256") << 256;
+    }
+
+    // What the installed desktop entry shows: square, transparent corners, opaque middle.
+    void desktopIcons()
+    {
+        QFETCH(int, size);
+        const QImage icon(m_root + QStringLiteral("/icons/hicolor/%1x%1/apps/keyloom.png").arg(size));
+        QVERIFY(!icon.isNull());
+        QCOMPARE(icon.size(), QSize(size, size));
+        QCOMPARE(qAlpha(icon.pixel(0, 0)), 0);
+        QCOMPARE(qAlpha(icon.pixel(size / 2, size / 2)), 255);
+    }
+
     void chineseArticles_data()
     {
         QTest::addColumn<QString>("name");

@@ -1,9 +1,13 @@
+#include "DesktopShell.h"
 #include "QtSoundPlayer.h"
 #include "RecordingShell.h"
 #include "RichText.h"
 #include "ScriptedPrompter.h"
+#include "StartState.h"
 #include "TempProgramFolder.h"
 
+#include <QFile>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QTextDocument>
 
@@ -21,7 +25,54 @@ private Q_SLOTS:
     void recordingShellRecordsAndCopiesForReal();
     void richTextPlainRoundTripIsGbkWithCrLf();
     void soundPlayerIsSilentForMissingFile();
+    void startedProgramsLearnToStartMinimised_data();
+    void startedProgramsLearnToStartMinimised();
+    void startStateIsTakenOnce();
 };
+
+void TestPlatformServices::startedProgramsLearnToStartMinimised_data()
+{
+    QTest::addColumn<bool>("minimised");
+    QTest::addColumn<QByteArray>("seen");
+    QTest::addRow("minimised") << true << QByteArray("1");
+    QTest::addRow("normal") << false << QByteArray("unset");
+}
+
+// A real child process reports what it found in its environment.
+void TestPlatformServices::startedProgramsLearnToStartMinimised()
+{
+    QFETCH(bool, minimised);
+    QFETCH(QByteArray, seen);
+    QTemporaryDir dir;
+    const QString program = dir.filePath(u"report"_s);
+    QFile script(program);
+    QVERIFY(script.open(QIODevice::WriteOnly));
+    QVERIFY(script.write("#!/bin/sh\nprintf '%s' \"${KEYLOOM_START_MINIMISED-unset}\" > \"$1.part\"\n"
+                         "mv \"$1.part\" \"$1\"\n") > 0);
+    script.close();
+    QVERIFY(script.setPermissions(script.permissions() | QFile::ExeUser));
+    // Only the call decides: not what this process inherited itself.
+    if (minimised)
+        qunsetenv("KEYLOOM_START_MINIMISED");
+    else
+        qputenv("KEYLOOM_START_MINIMISED", "1");
+    const QString out = dir.filePath(u"seen"_s);
+    DesktopShell shell;
+    QVERIFY(shell.startDetached(program, {out}, minimised));
+    qunsetenv("KEYLOOM_START_MINIMISED");
+    QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(out), 10000);
+    QFile reported(out);
+    QVERIFY(reported.open(QIODevice::ReadOnly));
+    QCOMPARE(reported.readAll(), seen);
+}
+
+void TestPlatformServices::startStateIsTakenOnce()
+{
+    qputenv("KEYLOOM_START_MINIMISED", "1");
+    QVERIFY(StartState::takeMinimised());
+    QVERIFY(!qEnvironmentVariableIsSet("KEYLOOM_START_MINIMISED"));
+    QVERIFY(!StartState::takeMinimised());
+}
 
 void TestPlatformServices::scriptedPrompterRecordsAndAnswersInOrder()
 {

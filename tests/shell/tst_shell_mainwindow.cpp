@@ -65,6 +65,7 @@ private Q_SLOTS:
     void aboutBoxSystemInformation();
     void onePracticeWindowAtATime();
     void unregisteredWindowOpensNothing();
+    void practiceWindowFillsTheAreaWithoutButtons();
     void drillMenuChecksAndStoresIndex();
     void englishAndFreeInputLeaveDrillChoiceAlone();
     void articleMenuOpensArticleWindowAndHandsOnCaption();
@@ -358,6 +359,26 @@ void TestShellMainWindow::onePracticeWindowAtATime()
     QCOMPARE(m_main->documentArea()->subWindowList().size(), 1);
     QCOMPARE(m_main->openPracticeWindow()->objectName(), u"FomWT"_s);
     QCOMPARE(m_main->currentUser().LastWindow, u"FomWT"_s);
+}
+
+void TestShellMainWindow::practiceWindowFillsTheAreaWithoutButtons()
+{
+    registerTestWindows();
+    m_main->resize(900, 600);
+    m_main->show();
+    QWidget *w = m_main->ShowPracticeWindow(u"FomTT"_s);
+    QVERIFY(w);
+    auto *sub = qobject_cast<QMdiSubWindow *>(w->parentWidget());
+    QVERIFY(sub);
+    QVERIFY(sub->isMaximized());
+    QCOMPARE(sub->geometry(), m_main->documentArea()->viewport()->rect());
+    QCOMPARE(w->geometry(), sub->rect()); // no title bar, no border
+    // No minimise, restore or close buttons and no system menu in the menu bar.
+    for (Qt::Corner corner : {Qt::TopLeftCorner, Qt::TopRightCorner}) {
+        const QWidget *c = m_main->menuBar()->cornerWidget(corner);
+        QVERIFY(!c || !c->isVisible());
+    }
+    QVERIFY(!sub->systemMenu() || sub->systemMenu()->actions().isEmpty());
 }
 
 void TestShellMainWindow::unregisteredWindowOpensNothing()

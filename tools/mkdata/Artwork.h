@@ -18,6 +18,8 @@ public:
 
     // An .ico file holding the icon at 32 and 16 pixels, 32-bit colour.
     static QByteArray trayIcon();
+    // The program's icon drawn at any size, transparent around the rounded square.
+    static QImage iconImage(int size);
 
 private:
     static QImage lotus();
@@ -25,5 +27,4 @@ private:
     static QImage mirrorLake();
     static QImage warmTones();
     static QImage sunrise();
-    static QImage iconImage(int size);
 };

@@ -176,6 +176,17 @@ bool Generator::writeMedia()
         || !m_out.writeBytes(QStringLiteral("plugs1.ico"), Artwork::trayIcon(),
                              QStringLiteral("icon 32 and 16 px")))
         return fail(m_out.error());
+    // The desktop entry's icon, in the sizes the icon theme looks for first.
+    for (int size : {48, 256}) {
+        QByteArray bytes;
+        QBuffer buffer(&bytes);
+        buffer.open(QIODevice::WriteOnly);
+        if (!Artwork::iconImage(size).save(&buffer, "PNG"))
+            return fail(QStringLiteral("cannot encode the %1 px icon").arg(size));
+        if (!m_out.writeBytes(QStringLiteral("icons/hicolor/%1x%1/apps/keyloom.png").arg(size), bytes,
+                              QStringLiteral("desktop icon %1 px").arg(size)))
+            return fail(m_out.error());
+    }
     for (int n = 1; n <= 5; ++n) {
         QByteArray bytes;
         QBuffer buffer(&bytes);
