@@ -6,7 +6,7 @@
 
 Shell::~Shell() = default;
 
-bool Shell::copyTree(const QString &source, const QString &target)
+FileTree::CopyResult Shell::copyTree(const QString &source, const QString &target)
 {
     return FileTree::copyRecursively(source, target);
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "FileTree.h"
+
 #include <QString>
 #include <QStringList>
 #include <QUrl>
@@ -19,6 +21,7 @@ public:
     virtual bool startDetached(const QString &program, const QStringList &arguments = {},
                                bool minimised = false) = 0;
 
-    virtual bool copyTree(const QString &source, const QString &target);
-    virtual bool deleteTree(const QString &folder);
+    // Both go through the guarded FileTree calls; see there for what they refuse.
+    virtual FileTree::CopyResult copyTree(const QString &source, const QString &target);
+    [[nodiscard]] virtual bool deleteTree(const QString &folder);
 };

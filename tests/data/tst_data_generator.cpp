@@ -66,6 +66,24 @@ private Q_SLOTS:
         QVERIFY(!data.hasWord(QStringLiteral("人工")));
     }
 
+    void wordCodesTiedInWeightPutTheRuleCodeFirst()
+    {
+        Charset charset;
+        // Each tied pair lists the rule code second, as the installed dictionary does for some
+        // words; 跃人's rule code weighs less than its other code.
+        const RimeDictionary wubi = dictionary(QStringLiteral("tie.yaml"), QStringLiteral(
+            "踊\tkhce\t300\n跃\tkhtd\t300\n人\twwww\t400\n"
+            "踊跃\tkckt\t104\n踊跃\tkhkh\t104\n"
+            "跃人\twwkh\t90\n跃人\tkhww\t50\n"
+            "踊跃人\tkkkk\t7\n踊跃人\tkkww\t7\n"));
+        const RimeDictionary strokes = dictionary(QStringLiteral("tie-stroke.yaml"), QStringLiteral("人\tpn\n"));
+        WubiData data;
+        data.build(wubi, strokes, charset);
+        QCOMPARE(data.table(2), QStringLiteral("踊跃khkh;踊跃kckt;跃人wwkh;跃人khww;"));
+        QCOMPARE(data.table(3), QStringLiteral("踊跃人kkww;踊跃人kkkk;"));
+        QCOMPARE(data.ruleCodesAdded(), 0);
+    }
+
     void poolsSortCharactersByKeysAndZone()
     {
         Charset charset;

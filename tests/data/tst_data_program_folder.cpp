@@ -1,4 +1,6 @@
+#include "DictTables.h"
 #include "Gbk.h"
+#include "ProgramFolder.h"
 
 #include <QDirIterator>
 #include <QFile>
@@ -6,6 +8,7 @@
 #include <QImage>
 #include <QImageReader>
 #include <QRegularExpression>
+#include <QSet>
 #include <QStringDecoder>
 #include <QTest>
 
@@ -98,6 +101,30 @@ private Q_SLOTS:
         QFETCH(QString, word);
         QFETCH(QString, code);
         QCOMPARE(firstCode(table, word), code);
+    }
+
+    // The tutor's hint is a word's first code; the dictionary builds the code by the word rule.
+    void twoCharacterWordsLeadWithTheDictionarysCode()
+    {
+        ProgramFolder::setRoot(m_root);
+        DictTables dict;
+        dict.LoadDictTables(DictTables::Wubi);
+        ProgramFolder::setRoot(QString());
+        QVERIFY(dict.isLoaded(DictTables::Wubi));
+        QSet<QString> seen;
+        QStringList disagree;
+        for (const QString &entry : text(QStringLiteral("BM/wbc2.zmd")).split(u';', Qt::SkipEmptyParts)) {
+            const QString word = entry.left(2);
+            if (seen.contains(word))
+                continue; // only the first code is shown
+            seen.insert(word);
+            const QString expected = dict.WordCode(word);
+            if (entry.mid(2) != expected)
+                disagree << word + entry.mid(2) + u'/' + expected;
+        }
+        qInfo("%lld two-character words checked", qlonglong(seen.size()));
+        QVERIFY(seen.size() > 10000);
+        QVERIFY2(disagree.isEmpty(), qPrintable(disagree.mid(0, 20).join(u' ')));
     }
 
     void textFilesAreCleanGbk()

@@ -7,10 +7,64 @@
 #include "TextFile.h"
 
 #include <QDir>
+#include <QDirIterator>
 #include <QFile>
+#include <QMap>
+#include <QProcess>
+#include <QScopeGuard>
 #include <QTest>
 
 using namespace Qt::StringLiterals;
+
+Q_DECLARE_METATYPE(FileTree::CopyResult::Reason)
+
+namespace {
+
+// Every entry below `root` with its content, links as their targets, never followed.
+QMap<QString, QByteArray> snapshot(const QString &root)
+{
+    QMap<QString, QByteArray> entries;
+    QDirIterator it(root, QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot,
+                    QDirIterator::Subdirectories);
+    while (it.hasNext()) {
+        const QFileInfo info = it.nextFileInfo();
+        const QString relative = QDir(root).relativeFilePath(info.filePath());
+        if (info.isSymLink()) {
+            entries.insert(relative, "-> " + info.symLinkTarget().toUtf8());
+        } else if (info.isDir()) {
+            entries.insert(relative, "/");
+        } else {
+            QFile f(info.filePath());
+            entries.insert(relative, f.open(QIODevice::ReadOnly) ? f.readAll() : "unreadable");
+        }
+    }
+    return entries;
+}
+
+// The user data a backup copies: three files on three levels.
+void writeMdbSet(const TempProgramFolder &folder)
+{
+    folder.writeBytes(u"MdbSet/GLY.dat"_s, "admin");
+    folder.writeBytes(u"MdbSet/UserList/张三"_s, "record");
+    folder.writeBytes(u"MdbSet/UserMdb/张三/张三@FomTT.reu"_s, QByteArray(66, '\x01'));
+}
+
+// Points HOME somewhere harmless for as long as it lives.
+class ScratchHome
+{
+public:
+    explicit ScratchHome(const QString &home) : m_old(qgetenv("HOME"))
+    {
+        QDir().mkpath(home);
+        qputenv("HOME", QFile::encodeName(home));
+    }
+    ~ScratchHome() { qputenv("HOME", m_old); }
+
+private:
+    QByteArray m_old;
+};
+
+} // namespace
 
 class TestPlatformFiles : public QObject
 {
@@ -32,7 +86,15 @@ private Q_SLOTS:
     void cutPathAfterExtension_data();
     void cutPathAfterExtension();
     void copyTreeKeepsEmptyFoldersAndOverwrites();
+    void copyTreeRefusesItsOwnTree_data();
+    void copyTreeRefusesItsOwnTree();
+    void copyTreeReportsTheFirstPathThatFailed_data();
+    void copyTreeReportsTheFirstPathThatFailed();
     void deleteTreeRemovesReadOnlyAndNested();
+    void deleteTreeNeverFollowsLinks();
+    void protectedFolders_data();
+    void protectedFolders();
+    void deleteTreeSparesHomeAndWhatHoldsIt();
 };
 
 void TestPlatformFiles::programFolderPaths_data()
@@ -246,11 +308,140 @@ void TestPlatformFiles::copyTreeKeepsEmptyFoldersAndOverwrites()
     folder.writeBytes(u"dst/a.txt"_s, "old, longer content");
     QFile::setPermissions(folder.path(u"dst/a.txt"_s), QFile::ReadOwner);
 
-    QVERIFY(FileTree::copyRecursively(folder.path(u"src"_s), folder.path(u"dst"_s)));
+    QVERIFY(FileTree::copyRecursively(folder.path(u"src"_s), folder.path(u"dst"_s)).ok());
     QCOMPARE(folder.readBytes(u"dst/a.txt"_s), QByteArray("new"));
     QCOMPARE(folder.readBytes(u"dst/sub/b.bin"_s), QByteArray("bbb"));
     QVERIFY(QFileInfo(folder.path(u"dst/empty/deeper"_s)).isDir());
-    QVERIFY(!FileTree::copyRecursively(folder.path(u"nothing"_s), folder.path(u"dst2"_s)));
+    QCOMPARE(QFile::permissions(folder.path(u"dst/a.txt"_s)), QFile::permissions(folder.path(u"src/a.txt"_s)));
+
+    // A sibling whose name starts with the source's is not inside it.
+    QVERIFY(FileTree::copyRecursively(folder.path(u"src"_s), folder.root() + u"/src2"_s).ok());
+    QCOMPARE(folder.readBytes(u"src2/sub/b.bin"_s), QByteArray("bbb"));
+
+    // A link in the target is replaced, not written through.
+    folder.writeBytes(u"outside.txt"_s, "outside");
+    QVERIFY(QFile::remove(folder.path(u"dst/sub/b.bin"_s)));
+    QVERIFY(QFile::link(folder.path(u"outside.txt"_s), folder.root() + u"/dst/sub/b.bin"_s));
+    QVERIFY(FileTree::copyRecursively(folder.path(u"src"_s), folder.path(u"dst"_s)).ok());
+    QVERIFY(!QFileInfo(folder.path(u"dst/sub/b.bin"_s)).isSymLink());
+    QCOMPARE(folder.readBytes(u"dst/sub/b.bin"_s), QByteArray("bbb"));
+    QCOMPARE(folder.readBytes(u"outside.txt"_s), QByteArray("outside"));
+
+    const FileTree::CopyResult missing = FileTree::copyRecursively(folder.path(u"nothing"_s), folder.path(u"dst2"_s));
+    QCOMPARE(missing.reason, FileTree::CopyResult::SourceMissing);
+    QVERIFY(!folder.exists(u"dst2"_s));
+}
+
+void TestPlatformFiles::copyTreeRefusesItsOwnTree_data()
+{
+    QTest::addColumn<QString>("source");
+    QTest::addColumn<QString>("target");
+    QTest::addColumn<FileTree::CopyResult::Reason>("reason");
+    QTest::addColumn<QString>("failedPath"); // empty: the target itself
+    using R = FileTree::CopyResult;
+
+    QTest::addRow("onto itself") << u"MdbSet"_s << u"MdbSet"_s << R::TargetIsSource << QString();
+    QTest::addRow("onto itself spelled with dots") << u"MdbSet"_s << u"MdbSet/./UserList/.."_s << R::TargetIsSource << QString();
+    QTest::addRow("onto itself through a link") << u"MdbSet"_s << u"toMdbSet"_s << R::TargetIsSource << QString();
+    // The system takes ".." after a link to the link's parent, not to the folder holding the link.
+    QTest::addRow("dots after a link") << u"MdbSet"_s << u"toUserList/.."_s << R::TargetIsSource << QString();
+    QTest::addRow("a file onto itself") << u"MdbSet/GLY.dat"_s << u"toMdbSet/GLY.dat"_s << R::TargetIsSource << QString();
+    QTest::addRow("into its own new subfolder") << u"MdbSet"_s << u"MdbSet/UserList/backup"_s << R::TargetInsideSource << QString();
+    QTest::addRow("into a new folder behind a link") << u"MdbSet"_s << u"toUserList/backup/deeper"_s << R::TargetInsideSource << QString();
+    QTest::addRow("into an existing subfolder") << u"MdbSet"_s << u"MdbSet/UserMdb/张三"_s << R::TargetInsideSource << QString();
+    QTest::addRow("onto its own parent") << u"MdbSet/UserList"_s << u"MdbSet"_s << R::SourceInsideTarget << QString();
+    QTest::addRow("onto a folder further up") << u"MdbSet/UserMdb/张三"_s << u"."_s << R::SourceInsideTarget << QString();
+    QTest::addRow("onto its parent through a link") << u"toUserList"_s << u"toMdbSet"_s << R::SourceInsideTarget << QString();
+    // Caught only on the way down: out/UserList already leads back into the source.
+    QTest::addRow("through a link left in the target") << u"MdbSet"_s << u"out"_s << R::TargetInsideSource << u"out/UserList"_s;
+}
+
+void TestPlatformFiles::copyTreeRefusesItsOwnTree()
+{
+    QFETCH(QString, source);
+    QFETCH(QString, target);
+    QFETCH(FileTree::CopyResult::Reason, reason);
+    QFETCH(QString, failedPath);
+    TempProgramFolder folder;
+    writeMdbSet(folder);
+    const QString root = folder.root();
+    QVERIFY(QFile::link(root + u"/MdbSet"_s, root + u"/toMdbSet"_s));
+    QVERIFY(QFile::link(root + u"/MdbSet/UserList"_s, root + u"/toUserList"_s));
+    QVERIFY(QDir(root).mkdir(u"out"_s));
+    QVERIFY(QFile::link(root + u"/MdbSet/UserList"_s, root + u"/out/UserList"_s));
+    const QMap<QString, QByteArray> sourceBefore = snapshot(root + u"/MdbSet"_s);
+    const QMap<QString, QByteArray> before = snapshot(root);
+
+    const FileTree::CopyResult result = FileTree::copyRecursively(root + u'/' + source, root + u'/' + target);
+    QCOMPARE(result.reason, reason);
+    QVERIFY(!result.ok());
+    QCOMPARE(result.failedPath, root + u'/' + (failedPath.isEmpty() ? target : failedPath));
+    QCOMPARE(snapshot(root + u"/MdbSet"_s), sourceBefore);
+    if (failedPath.isEmpty())
+        QCOMPARE(snapshot(root), before); // refused before anything was written
+}
+
+void TestPlatformFiles::copyTreeReportsTheFirstPathThatFailed_data()
+{
+    QTest::addColumn<QString>("setup");
+    QTest::addColumn<QString>("target");
+    QTest::addColumn<QString>("failedPath");
+    QTest::addColumn<QStringList>("copied"); // files below the target the copy still wrote
+    QTest::addRow("a file where the target folder goes")
+        << u"file"_s << u"blocker/MdbSet"_s << u"blocker/MdbSet"_s << QStringList();
+    QTest::addRow("a file where a subfolder goes")
+        << u"subfolder"_s << u"out"_s << u"out/UserList"_s
+        << QStringList{u"GLY.dat"_s, u"UserMdb/张三/张三@FomTT.reu"_s};
+    QTest::addRow("a disk that runs full")
+        << u"tmpfs"_s << u"small/MdbSet"_s << u"small/MdbSet/UserList/2.bin"_s
+        << QStringList{u"GLY.dat"_s, u"UserList/1.bin"_s, u"UserList/3.bin"_s, u"UserList/张三"_s};
+}
+
+void TestPlatformFiles::copyTreeReportsTheFirstPathThatFailed()
+{
+    QFETCH(QString, setup);
+    QFETCH(QString, target);
+    QFETCH(QString, failedPath);
+    QFETCH(QStringList, copied);
+    TempProgramFolder folder;
+    writeMdbSet(folder);
+    const QString root = folder.root();
+    bool mounted = false;
+    const auto unmount = qScopeGuard([&] {
+        if (mounted)
+            QProcess::execute(u"umount"_s, {root + u"/small"_s});
+    });
+    if (setup == u"file") {
+        folder.writeBytes(u"blocker"_s, "a file, not a folder");
+    } else if (setup == u"subfolder") {
+        folder.writeBytes(u"out/UserList"_s, "a file, not a folder");
+    } else {
+        QVERIFY(QDir(root).mkdir(u"small"_s));
+        QProcess mount;
+        mount.start(u"mount"_s, {u"-t"_s, u"tmpfs"_s, u"-o"_s, u"size=64k"_s, u"tmpfs"_s, root + u"/small"_s});
+        mounted = mount.waitForFinished() && mount.exitStatus() == QProcess::NormalExit && mount.exitCode() == 0;
+        if (!mounted)
+            QSKIP("a small tmpfs cannot be mounted here");
+        // 40 KiB fit, the next 40 KiB do not, the last small file fits again.
+        folder.writeBytes(u"MdbSet/UserList/1.bin"_s, QByteArray(40 * 1024, 'a'));
+        folder.writeBytes(u"MdbSet/UserList/2.bin"_s, QByteArray(40 * 1024, 'b'));
+        folder.writeBytes(u"MdbSet/UserList/3.bin"_s, "c");
+        folder.writeBytes(u"small/MdbSet/UserList/2.bin"_s, "old backup");
+    }
+    const QMap<QString, QByteArray> sourceBefore = snapshot(root + u"/MdbSet"_s);
+
+    const FileTree::CopyResult result = FileTree::copyRecursively(root + u"/MdbSet"_s, root + u'/' + target);
+    QCOMPARE(result.reason, FileTree::CopyResult::CopyFailed);
+    QCOMPARE(result.failedPath, root + u'/' + failedPath);
+    QCOMPARE(snapshot(root + u"/MdbSet"_s), sourceBefore);
+    for (const QString &file : std::as_const(copied))
+        QCOMPARE(folder.readBytes(target + u'/' + file), folder.readBytes(u"MdbSet/"_s + file));
+    if (mounted) {
+        // The file that did not fit keeps its old content, and no half-written copy is left.
+        QCOMPARE(folder.readBytes(u"small/MdbSet/UserList/2.bin"_s), QByteArray("old backup"));
+        QCOMPARE(QDir(root + u"/small/MdbSet/UserList"_s).entryList(QDir::Files | QDir::Hidden),
+                 (QStringList{u"1.bin"_s, u"2.bin"_s, u"3.bin"_s, u"张三"_s}));
+    }
 }
 
 void TestPlatformFiles::deleteTreeRemovesReadOnlyAndNested()
@@ -271,6 +462,74 @@ void TestPlatformFiles::deleteTreeRemovesReadOnlyAndNested()
     QVERIFY(folder.exists(u"keep.txt"_s));
     QVERIFY(betweenCalls > 0);
     QVERIFY(!FileTree::deleteTree(folder.path(u"MdbSet/UserMdb"_s)));
+}
+
+void TestPlatformFiles::deleteTreeNeverFollowsLinks()
+{
+    TempProgramFolder folder;
+    const QString root = folder.root();
+    folder.writeBytes(u"outside/kept.txt"_s, "kept");
+    QFile::setPermissions(root + u"/outside/kept.txt"_s, QFile::ReadOwner);
+    const QFile::Permissions readOnly = QFile::permissions(root + u"/outside/kept.txt"_s);
+    folder.writeBytes(u"gone/own.txt"_s, "own");
+    QVERIFY(QFile::link(root + u"/outside/kept.txt"_s, root + u"/gone/toFile"_s));
+    QVERIFY(QFile::link(root + u"/outside"_s, root + u"/gone/toFolder"_s));
+    QVERIFY(QFile::link(root + u"/outside"_s, root + u"/topLink"_s));
+
+    QVERIFY(FileTree::deleteTree(root + u"/gone"_s));
+    QVERIFY(!folder.exists(u"gone"_s));
+    QVERIFY(FileTree::deleteTree(root + u"/topLink"_s));
+    QVERIFY(!QFileInfo(root + u"/topLink"_s).isSymLink());
+    QCOMPARE(folder.readBytes(u"outside/kept.txt"_s), QByteArray("kept"));
+    QCOMPARE(QFile::permissions(root + u"/outside/kept.txt"_s), readOnly);
+}
+
+void TestPlatformFiles::protectedFolders_data()
+{
+    QTest::addColumn<QString>("folder"); // "~" stands for the scratch home
+    QTest::addColumn<bool>("isProtected");
+    QTest::addRow("root") << u"/"_s << true;
+    QTest::addRow("root spelled twice") << u"//"_s << true;
+    QTest::addRow("root through dots") << u"/tmp/.."_s << true;
+    QTest::addRow("home") << u"~"_s << true;
+    QTest::addRow("home with a separator") << u"~/"_s << true;
+    QTest::addRow("what holds home") << u"~/.."_s << true;
+    QTest::addRow("a link to home") << u"~/../toHome"_s << true;
+    QTest::addRow("a folder in home") << u"~/sub"_s << false;
+    QTest::addRow("a sibling named like home") << u"~Too"_s << false;
+    QTest::addRow("a missing folder in home") << u"~/none"_s << false;
+}
+
+void TestPlatformFiles::protectedFolders()
+{
+    QFETCH(QString, folder);
+    QFETCH(bool, isProtected);
+    TempProgramFolder program;
+    const QString home = program.root() + u"/users/me"_s;
+    const ScratchHome scratch(home);
+    QVERIFY(QDir().mkpath(home + u"/sub"_s));
+    QVERIFY(QDir().mkpath(home + u"Too"_s));
+    QVERIFY(QFile::link(home, program.root() + u"/users/toHome"_s));
+    folder.replace(u'~', home);
+    QCOMPARE(FileTree::isProtectedFolder(folder), isProtected);
+}
+
+void TestPlatformFiles::deleteTreeSparesHomeAndWhatHoldsIt()
+{
+    TempProgramFolder program;
+    const QString home = program.root() + u"/users/me"_s;
+    const ScratchHome scratch(home);
+    program.writeBytes(u"users/me/sub/notes.txt"_s, "notes");
+    program.writeBytes(u"users/me/keep.txt"_s, "keep");
+    QVERIFY(QFile::link(home, program.root() + u"/toHome"_s));
+
+    QVERIFY(!FileTree::deleteTree(home));
+    QVERIFY(!FileTree::deleteTree(program.root() + u"/users"_s));
+    QVERIFY(!FileTree::deleteTree(program.root() + u"/toHome"_s));
+    QVERIFY(QFileInfo(program.root() + u"/toHome"_s).isSymLink());
+    QCOMPARE(program.readBytes(u"users/me/keep.txt"_s), QByteArray("keep"));
+    QVERIFY(FileTree::deleteTree(home + u"/sub"_s));
+    QVERIFY(!program.exists(u"users/me/sub"_s));
 }
 
 QTEST_GUILESS_MAIN(TestPlatformFiles)

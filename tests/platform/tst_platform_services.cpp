@@ -144,7 +144,7 @@ void TestPlatformServices::recordingShellRecordsAndCopiesForReal()
     QVERIFY(shell.started().at(0).minimised);
 
     folder.writeBytes(u"MdbSet/UserList/张三"_s, "rec");
-    QVERIFY(shell.copyTree(folder.path(u"MdbSet"_s), folder.path(u"backup/MdbSet"_s)));
+    QVERIFY(shell.copyTree(folder.path(u"MdbSet"_s), folder.path(u"backup/MdbSet"_s)).ok());
     QCOMPARE(folder.readBytes(u"backup/MdbSet/UserList/张三"_s), QByteArray("rec"));
     QVERIFY(folder.exists(u"backup/MdbSet/UserMdb"_s));
     QVERIFY(shell.deleteTree(folder.path(u"backup"_s)));

@@ -132,14 +132,18 @@ void WubiData::build(const RimeDictionary &wubi, const RimeDictionary &strokes, 
     }
 
     // Words: most frequent code first, with the rule code in front where the dictionary lacks it.
+    // Equal weights would leave file order to choose; the rule code wins such a tie, so the hint
+    // shows the code the word rules give.
     m_ruleCodesAdded = 0;
     for (Group &g : groups) {
         if (g.text.size() == 1)
             continue;
-        std::stable_sort(g.codes.begin(), g.codes.end(), [](const Code &a, const Code &b) {
-            return a.weight > b.weight;
-        });
         const QString rule = ruleCode(g.text);
+        std::stable_sort(g.codes.begin(), g.codes.end(), [&](const Code &a, const Code &b) {
+            if (a.weight != b.weight)
+                return a.weight > b.weight;
+            return a.code == rule && b.code != rule;
+        });
         const bool hasRule = std::any_of(g.codes.begin(), g.codes.end(),
                                          [&](const Code &c) { return c.code == rule; });
         if (!rule.isEmpty() && !hasRule) {
