@@ -1,4 +1,5 @@
 #include "InputBlocker.h"
+#include "VbFormat.h"
 #include "ScriptedPrompter.h"
 #include "SysKnot.h"
 #include "SysKnotCalls.h"
@@ -20,6 +21,8 @@
 
 #include <memory>
 
+#include <dlfcn.h>
+
 using Kind = ScriptedPrompter::Kind;
 
 // A host window carrying the control, as the programs place it.
@@ -37,6 +40,7 @@ class TestSysKnot : public QObject
 {
     Q_OBJECT
 private Q_SLOTS:
+    void platformLayerExistsOnce();
     void controlIsInvisibleChild();
     void handlesRoundTrip();
 
@@ -70,6 +74,23 @@ private Q_SLOTS:
 
     void machineName();
 };
+
+// The platform layer lives in a library of its own that the control and the programs share: two
+// copies would mean two program folders and two random sources once the control needs either.
+void TestSysKnot::platformLayerExistsOnce()
+{
+    void *control = dlopen("libsysknot.so", RTLD_NOW | RTLD_NOLOAD);
+    QVERIFY2(control, dlerror());
+    // A function the control calls itself, looked up as the control's code finds it.
+    void *seenByControl = dlsym(control, "_ZN8VbFormat13roundHalfEvenEd");
+    QVERIFY2(seenByControl, dlerror());
+    Dl_info where{};
+    QVERIFY(dladdr(seenByControl, &where));
+    QVERIFY2(QByteArray(where.dli_fname).endsWith("/libkeyloom_platform.so"), where.dli_fname);
+    qint64 (*ours)(double) = &VbFormat::roundHalfEven;
+    QCOMPARE(seenByControl, reinterpret_cast<void *>(ours));
+    dlclose(control);
+}
 
 void TestSysKnot::controlIsInvisibleChild()
 {
